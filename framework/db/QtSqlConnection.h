@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <sys/types.h>
+
+#include "framework/db/Connection.h"
+
+namespace fw::db {
+
+// A connection through Qt's SQL drivers: SQLite for the embedded database, ODBC with FreeTDS for
+// the pharmacy server.
+class QtSqlConnection final : public Connection {
+public:
+    QtSqlConnection(const QString& connectionName, const ConnectionParameters& parameters);
+    ~QtSqlConnection() override;
+
+    const SqlDialect& dialect() const override { return *m_dialect; }
+    void open() override;
+    void close() override;
+    bool isOpen() const override;
+    void execute(const QString& sql) override;
+    Dataset select(const QString& sql) override;
+    void beginTransaction() override;
+    void commit() override;
+    void rollback() override;
+    bool inTransaction() const override { return m_inTransaction; }
+
+    static QString odbcConnectionString(const ConnectionParameters& parameters);
+
+private:
+    QSqlDatabase database() const;
+    void openEmbedded(QSqlDatabase& db);
+    void openServer(QSqlDatabase& db);
+    // An embedded database file that was removed or replaced while open would swallow every
+    // later write without a trace, so each statement first checks it is still there.
+    void ensureFileStillPresent() const;
+
+    QString m_connectionName;
+    ConnectionParameters m_parameters;
+    std::unique_ptr<SqlDialect> m_dialect;
+    bool m_embedded = false;
+    bool m_inTransaction = false;
+    dev_t m_device = 0;
+    ino_t m_inode = 0;
+};
+
+}  // namespace fw::db

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "framework/db/Connections.h"
+#include "framework/db/DatabaseSession.h"
+#include "framework/db/SqlHelpers.h"
+#include "framework/util/DateHelpers.h"
+#include "framework/util/Errors.h"
+#include "tests/support/PharmacyFixture.h"
+
+using namespace fw::db;
+
+namespace {
+
+class EmbeddedEngine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(ConnectAlias(QStringLiteral("RERARAZ"), QStringLiteral("sa"), QString(), false),
+                  Connected);
+    }
+    void TearDown() override { CloseAllDatabases(); }
+
+    QStringList column(const QString& sql) {
+        QStringList values;
+        const auto query = OpenSQLText(sql);
+        for (auto& data = query->dataset(); !data.eof(); data.next())
+            values << data.value(0).toString();
+        return values;
+    }
+
+    const SqlDialect& dialect() {
+        return DatabaseSession::instance().findDatabase(QStringLiteral("RERARAZ"))->dialect();
+    }
+
+    test::PharmacyFixture pharmacy;
+};
+
+}  // namespace
+
+TEST_F(EmbeddedEngine, ConnectingPreparesTheSessionAndTheDateOrder) {
+    EXPECT_TRUE(fw::util::DateOrderDMY());
+    EXPECT_TRUE(IsSQLDatabase(QStringLiteral("RERARAZ")));
+    EXPECT_EQ(ConnectAlias(QStringLiteral("RERARAZ"), QStringLiteral("otro"), QStringLiteral("x"), false),
+              Connected);
+}
+
+TEST_F(EmbeddedEngine, ScriptsRunBatchByBatchAtGoLines) {
+    struct Case {
+        const char* name;
+        std::vector<const char*> script;
+        std::vector<const char*> rows;
+    };
+    auto toList = [](const std::vector<const char*>& texts) {
+        QStringList list;
+        for (const char* text : texts)
+            list << QString::fromUtf8(text);
+        return list;
+    };
+    const Case cases[] = {
+        {"two batches", {"insert into T values ('a')", "GO", "insert into T values ('b')"}, {"a", "b"}},
+        {"lower-case go", {"insert into T values ('a')", "go", "insert into T values ('b')"}, {"a", "b"}},
+        {"empty batch", {"insert into T values ('a')", "GO", "GO", "insert into T values ('b')", "GO"},
+         {"a", "b"}},
+        {"no separator", {"insert into T values ('a')"}, {"a"}},
+    };
+    for (const Case& c : cases) {
+        ExecSQLText(QStringLiteral("create table T (v text)"));
+        ExecSQLText(toList(c.script).join(QChar(13)));
+        EXPECT_EQ(column(QStringLiteral("select v from T order by v")), toList(c.rows)) << c.name;
+        ExecSQLText(QStringLiteral("drop table T"));
+    }
+}
+
+TEST_F(EmbeddedEngine, AFailingBatchKeepsTheBatchesBeforeIt) {
+    ExecSQLText(QStringLiteral("create table T (v text)"));
+    const QString script = QStringList{QStringLiteral("insert into T values ('a')"), QStringLiteral("GO"),
+                                       QStringLiteral("insert into Missing values ('b')"), QStringLiteral("GO"),
+                                       QStringLiteral("insert into T values ('c')")}
+                               .join(QChar(13));
+    EXPECT_THROW(ExecSQLText(script), fw::DatabaseError);
+    EXPECT_EQ(column(QStringLiteral("select v from T")), QStringList{QStringLiteral("a")});
+}
+
+TEST_F(EmbeddedEngine, CreatedTablesCutOverLongTextsAndOrderNamesInSpanish) {
+    ExecSQLText(dialect().createTable(
+        QStringLiteral("W1"), {{QStringLiteral("Id"), ColumnDefinition::Type::Identity, 0},
+                               {QStringLiteral("Code"), ColumnDefinition::Type::Varchar, 6},
+                               {QStringLiteral("Name"), ColumnDefinition::Type::Varchar, 10}}));
+    ExecSQLText(QStringLiteral("insert into W1 (Code, Name) values ('1234567890', 'ñandú')"));
+    ExecSQLText(QStringLiteral("insert into W1 (Code, Name) values ('1', 'Oveja de campo abierto')"));
+    ExecSQLText(QStringLiteral("insert into W1 (Code, Name) values ('2', 'nube')"));
+    EXPECT_EQ(column(QStringLiteral("select Code from W1 order by Id")),
+              (QStringList{QStringLiteral("123456"), QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_EQ(column(QStringLiteral("select Name from W1 order by Name")),
+              (QStringList{QStringLiteral("nube"), QStringLiteral("ñandú"), QStringLiteral("Oveja de c")}));
+    EXPECT_EQ(column(QStringLiteral("select Id from W1 where Name = 'NUBE'")), QStringList{QStringLiteral("3")});
+}
+
+TEST_F(EmbeddedEngine, ObjectExistenceAndDroppingIgnoreLetterCase) {
+    ExecSQLText(QStringLiteral("create table Quorvial_Tmp7 (v text)"));
+    ExecSQLText(QStringLiteral("create view vQuorvial7 as select * from Quorvial_Tmp7"));
+    EXPECT_TRUE(SQLObjectExists(QStringLiteral("quorvial_tmp7")));
+    EXPECT_FALSE(SQLObjectExists(QStringLiteral("Quorvial_Tmp8")));
+    ExecSQLText(dialect().dropViewIfExists(QStringLiteral("vQuorvial7")));
+    ExecSQLText(dialect().dropViewIfExists(QStringLiteral("vQuorvial7")));
+    ExecSQLText(dialect().dropTableIfExists(QStringLiteral("Quorvial_Tmp7")));
+    EXPECT_FALSE(SQLObjectExists(QStringLiteral("vQuorvial7")));
+    EXPECT_FALSE(SQLObjectExists(QStringLiteral("Quorvial_Tmp7")));
+}
+
+TEST_F(EmbeddedEngine, RolledBackTransactionsLeaveNothing) {
+    ExecSQLText(QStringLiteral("create table T (v text)"));
+    BeginMainTransaction();
+    ExecSQLText(QStringLiteral("insert into T values ('a')"));
+    RollbackMainTransaction();
+    BeginMainTransaction();
+    ExecSQLText(QStringLiteral("insert into T values ('b')"));
+    CommitMainTransaction();
+    EXPECT_EQ(column(QStringLiteral("select v from T")), QStringList{QStringLiteral("b")});
+}
+
+TEST_F(EmbeddedEngine, ADatabaseFileRemovedWhileOpenIsReportedInsteadOfWrittenToTheVoid) {
+    ExecSQLText(QStringLiteral("create table T (v text)"));
+    ASSERT_TRUE(QFile::remove(pharmacy.databasePath()));
+    EXPECT_THROW(ExecSQLText(QStringLiteral("insert into T values ('a')")), fw::DatabaseError);
+    EXPECT_THROW(BeginMainTransaction(), fw::DatabaseError);
+}
+
+TEST_F(EmbeddedEngine, RefreshKeepingPositionReturnsToTheRecordOrTheFirst) {
+    ExecSQLText(QStringLiteral("create table T (v text)"));
+    ExecSQLText(QStringLiteral("insert into T values ('a')"));
+    ExecSQLText(QStringLiteral("insert into T values ('b')"));
+    ExecSQLText(QStringLiteral("insert into T values ('c')"));
+    auto query = OpenSQLText(QStringLiteral("select v from T order by v"));
+    query->dataset().moveTo(2);
+    RefreshKeepingPosition(*query);
+    EXPECT_EQ(query->dataset().value(0).toString(), QStringLiteral("c"));
+    ExecSQLText(QStringLiteral("delete from T where v = 'c'"));
+    RefreshKeepingPosition(*query);
+    EXPECT_EQ(query->dataset().value(0).toString(), QStringLiteral("a"));
+}
+
+TEST_F(EmbeddedEngine, AFailedOpenRaisesTheEngineText) {
+    try {
+        OpenSQLText(QStringLiteral("select * from NoSuchTable"));
+        FAIL() << "no error";
+    } catch (const fw::DatabaseError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("NoSuchTable"))) << error.what();
+    }
+}
