@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/QtPrinters.h"
+
 #include "framework/db/SqlDialect.h"
 
 using namespace fw::db;

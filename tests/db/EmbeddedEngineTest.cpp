@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/QtPrinters.h"
+
 #include <QFile>
 
 #include "framework/db/Connections.h"

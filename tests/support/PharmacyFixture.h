@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "tests/support/QtPrinters.h"
+
 namespace test {
 
 // A pharmacy database file made from the shipped schema in a fresh folder of the test, named by

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "tests/support/QtPrinters.h"
+
 namespace test {
 
 // Every test process gets fresh settings folders, so no test sees another's settings store,

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace quorvial {
+
+// The program's own options. They begin with "-", so the login flow's server and database
+// arguments never take them for names.
+struct CommandLine {
+    bool headless = false;
+    QStringList listFiles;
+    QString csvPath;
+    QString error;  // a Spanish text when the options cannot be used
+
+    static CommandLine parse(const QStringList& arguments);
+    static QString usage();
+};
+
+}  // namespace quorvial
