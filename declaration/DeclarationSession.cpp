@@ -12,7 +12,7 @@
 #include "framework/db/GlobalDataBase.h"
 #include "framework/db/SqlHelpers.h"
 #include "framework/forms/MessageHelpers.h"
-#include "framework/forms/Splash.h"
+#include "framework/forms/SplashHelpers.h"
 #include "framework/util/Errors.h"
 #include "framework/util/GlobalSettings.h"
 

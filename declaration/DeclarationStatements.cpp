@@ -54,7 +54,12 @@ QString DeclarationStatements::createWorkTable(const QString& table) const {
 QString DeclarationStatements::insertProduct(const QString& table,
                                              const std::array<QString, 15>& values,
                                              const QString& matchKorvella) const {
-    QString sql = QStringLiteral("Insert Into ") + table + QStringLiteral("( ");
+    QString sql;
+    qsizetype valuesSize = 0;
+    for (const QString& value : values)
+        valuesSize += value.size() + 6;
+    sql.reserve(260 + table.size() + valuesSize);
+    sql += QStringLiteral("Insert Into ") + table + QStringLiteral("( ");
     for (const ProductColumn& column : kProductColumns) {
         sql += CR + QLatin1String(column.column);
         sql += column.column == std::string_view("ATC") ? QStringLiteral(",") : QStringLiteral(", ");

@@ -10,7 +10,7 @@
 #include "framework/db/GlobalDataBase.h"
 #include "framework/db/SqlHelpers.h"
 #include "framework/forms/MessageHelpers.h"
-#include "framework/forms/Progress.h"
+#include "framework/forms/ProgressHelpers.h"
 #include "framework/util/Errors.h"
 #include "framework/util/TextHelpers.h"
 

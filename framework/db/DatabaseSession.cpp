@@ -1,5 +1,6 @@
 #include "framework/db/DatabaseSession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "framework/db/GlobalDataBase.h"
@@ -9,6 +10,13 @@ namespace fw::db {
 
 DatabaseSession& DatabaseSession::instance() {
     static DatabaseSession session;
+    // Qt's driver registry is gone by the time statics are destroyed: connections still open
+    // when the application ends are closed while it still exists.
+    static const bool closesWithTheApplication = [] {
+        qAddPostRoutine([] { DatabaseSession::instance().closeAll(); });
+        return true;
+    }();
+    Q_UNUSED(closesWithTheApplication);
     return session;
 }
 

@@ -9,6 +9,7 @@
 #include <QSqlRecord>
 
 #include "framework/db/SpanishCollation.h"
+#include "framework/db/StatementShape.h"
 #include "framework/util/Errors.h"
 
 namespace fw::db {
@@ -117,6 +118,8 @@ void QtSqlConnection::openServer(QSqlDatabase& db) {
 }
 
 void QtSqlConnection::close() {
+    m_statements.clear();
+    m_plain.reset();
     if (!QSqlDatabase::contains(m_connectionName))
         return;
     QSqlDatabase db = database();
@@ -142,23 +145,59 @@ void QtSqlConnection::ensureFileStillPresent() const {
                                 .arg(m_parameters.databaseName));
 }
 
-void QtSqlConnection::execute(const QString& sql) {
+QSqlQuery& QtSqlConnection::run(const QString& sql) {
     if (!isOpen())
         throw DatabaseError(QStringLiteral("La conexión con la base de datos no está abierta."));
     ensureFileStillPresent();
-    QSqlQuery query(database());
-    if (!query.exec(sql))
-        raise(query.lastError());
+    if (m_embedded) {
+        if (const std::optional<StatementShape> shape = StatementShape::of(sql)) {
+            std::shared_ptr<QSqlQuery>& statement = m_statements[shape->text];
+            if (!statement) {
+                if (m_statements.size() > kMaxCachedStatements) {
+                    m_statements.clear();
+                    return run(sql);
+                }
+                statement = std::make_shared<QSqlQuery>(database());
+                statement->setForwardOnly(true);
+                if (!statement->prepare(shape->text)) {
+                    const QSqlError error = statement->lastError();
+                    m_statements.remove(shape->text);
+                    raise(error);
+                }
+            }
+            for (qsizetype i = 0; i < shape->values.size(); ++i)
+                statement->bindValue(int(i), shape->values[i]);
+            if (!statement->exec()) {
+                const QSqlError error = statement->lastError();
+                statement->finish();
+                raise(error);
+            }
+            return *statement;
+        }
+    }
+    m_plain = std::make_unique<QSqlQuery>(database());
+    m_plain->setForwardOnly(true);
+    if (!m_plain->exec(sql))
+        raise(m_plain->lastError());
+    return *m_plain;
+}
+
+void QtSqlConnection::execute(const QString& sql) {
+    run(sql).finish();
+    m_plain.reset();
 }
 
 Dataset QtSqlConnection::select(const QString& sql) {
-    if (!isOpen())
-        throw DatabaseError(QStringLiteral("La conexión con la base de datos no está abierta."));
-    ensureFileStillPresent();
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    if (!query.exec(sql))
-        raise(query.lastError());
+    QSqlQuery& query = run(sql);
+    // Statements are reset when the rows are read, so none keeps a table locked.
+    struct Finish {
+        QSqlQuery& query;
+        QtSqlConnection& connection;
+        ~Finish() {
+            query.finish();
+            connection.m_plain.reset();
+        }
+    } finish{query, *this};
     const QSqlRecord record = query.record();
     QList<Field> fields;
     fields.reserve(record.count());

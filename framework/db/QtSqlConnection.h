@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <sys/types.h>
 
 #include "framework/db/Connection.h"
@@ -34,6 +36,11 @@ private:
     // An embedded database file that was removed or replaced while open would swallow every
     // later write without a trace, so each statement first checks it is still there.
     void ensureFileStillPresent() const;
+    // Runs a statement; on the embedded engine through a compiled statement kept for its shape.
+    // The answer is valid until the next statement.
+    QSqlQuery& run(const QString& sql);
+
+    static constexpr qsizetype kMaxCachedStatements = 64;
 
     QString m_connectionName;
     ConnectionParameters m_parameters;
@@ -42,6 +49,8 @@ private:
     bool m_inTransaction = false;
     dev_t m_device = 0;
     ino_t m_inode = 0;
+    QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    std::unique_ptr<QSqlQuery> m_plain;
 };
 
 }  // namespace fw::db

@@ -1,6 +1,5 @@
 #include "framework/db/TCQuery.h"
 
-#include <QRegularExpression>
 
 #include "framework/db/Connections.h"
 #include "framework/db/DatabaseSession.h"
@@ -11,9 +10,22 @@ namespace fw::db {
 
 namespace {
 
+// Cut at CR LF, LF or CR; a text ending with a line break ends with an empty line.
 QStringList splitLines(const QString& text) {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
-    return text.split(lineBreak);
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text[i];
+        if (c != QChar(13) && c != QChar(10))
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == QChar(13) && i + 1 < size && text[i + 1] == QChar(10))
+            ++i;
+        start = i + 1;
+    }
+    lines << text.mid(start);
+    return lines;
 }
 
 bool isBatchSeparator(const QString& line) {

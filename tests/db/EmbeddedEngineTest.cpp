@@ -151,3 +151,16 @@ TEST_F(EmbeddedEngine, AFailedOpenRaisesTheEngineText) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("NoSuchTable"))) << error.what();
     }
 }
+
+TEST_F(EmbeddedEngine, StatementsOfOneShapeKeepTheirOwnValues) {
+    ExecSQLText(QStringLiteral("create table T (a text, b text)"));
+    ExecSQLText(QStringLiteral("insert into T (a, b) values ('1', '')"));
+    ExecSQLText(QStringLiteral("insert into T (a, b) values ('2', 'it''s')"));
+    EXPECT_EQ(column(QStringLiteral("select b from T where a = '2'")), QStringList{QStringLiteral("it's")});
+    EXPECT_EQ(column(QStringLiteral("select b from T where a = '1'")), QStringList{QString()});
+    EXPECT_EQ(column(QStringLiteral("select count(*) from T where b is null")), QStringList{QStringLiteral("0")});
+    // A table used by a kept statement can still be dropped and made again.
+    ExecSQLText(QStringLiteral("drop table T"));
+    ExecSQLText(QStringLiteral("create table T (a text, b text)"));
+    EXPECT_EQ(column(QStringLiteral("select b from T where a = '2'")), QStringList());
+}

@@ -10,7 +10,7 @@
 #include "framework/db/Connections.h"
 #include "framework/db/DatabaseSession.h"
 #include "framework/util/Errors.h"
-#include "framework/forms/MessageResponder.h"
+#include "framework/forms/RecordingResponder.h"
 #include "tests/support/PharmacyFixture.h"
 #include "tests/support/TestEnvironment.h"
 
