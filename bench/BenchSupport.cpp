@@ -37,7 +37,8 @@ QString demoFolder(const QString& name, const QStringList& toolArguments) {
     std::fprintf(stderr, "making demo %s ...\n", qPrintable(folder));
     QProcess tool;
     tool.setProcessChannelMode(QProcess::ForwardedChannels);
-    tool.start(QStringLiteral(MAKE_DEMO_DB), QStringList{QStringLiteral("--out"), folder} + toolArguments);
+    tool.start(QStringLiteral(MAKE_DEMO_DB),
+               QStringList{QStringLiteral("--out"), folder} + toolArguments);
     if (!tool.waitForFinished(-1) || tool.exitCode() != 0) {
         std::fprintf(stderr, "the demo tool failed\n");
         std::exit(1);

@@ -14,8 +14,8 @@ QString demoFolder(const QString& name, const QStringList& toolArguments);
 QString listFileIn(const QString& folder);
 
 struct ChildRun {
-    double seconds = 0;   // as the child measured and printed it
-    long peakKiB = 0;     // the child's peak resident memory
+    double seconds = 0;  // as the child measured and printed it
+    long peakKiB = 0;    // the child's peak resident memory
     QString output;
 };
 

@@ -31,7 +31,8 @@ int childImport(const QString& folder) {
     ListImporter importer(columns, {});
     importer.setWorkTable(kTable);
     importer.CreateWorkTable();
-    const double seconds = bench::wallSeconds([&] { importer.ImportListFile(bench::listFileIn(folder)); });
+    const double seconds =
+        bench::wallSeconds([&] { importer.ImportListFile(bench::listFileIn(folder)); });
     const auto rows = fw::db::OpenSQLText(QStringLiteral("select count(*) from ") + kTable);
     std::printf("%.6f\nrows %lld\n", seconds, rows->dataset().value(0).toLongLong());
     fw::db::ExecSQLText(QStringLiteral("drop table ") + kTable);
@@ -56,10 +57,11 @@ int childBaseline(const QString& folder) {
         const QStringList lines = ListFileReader::readLines(bench::listFileIn(folder));
         QStringList titles;
         QSqlQuery insert(db);
-        insert.prepare(QStringLiteral("insert into ") + kTable +
-                       QStringLiteral(" (Cod, Fec, Declar, NumDef, Nombre, Laboratorio, CodNal, ForFar, "
-                                      "AForFar, Dispositivo, Contenido, Material, Dosis, Unidad, ATC, "
-                                      "MatchKorvella) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+        insert.prepare(
+            QStringLiteral("insert into ") + kTable +
+            QStringLiteral(" (Cod, Fec, Declar, NumDef, Nombre, Laboratorio, CodNal, ForFar, "
+                           "AForFar, Dispositivo, Contenido, Material, Dosis, Unidad, ATC, "
+                           "MatchKorvella) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
         db.transaction();
         for (const QString& line : lines) {
             if (line.isEmpty() || line.contains(QStringLiteral("$ANYO=")))
@@ -91,13 +93,18 @@ int childBaseline(const QString& folder) {
 }
 
 int orchestrate(const QString& self) {
-    std::printf("%-8s %-10s %10s %12s %12s %8s\n", "lines", "run", "seconds", "lines/s", "peak MiB", "ratio");
+    std::printf("%-8s %-10s %10s %12s %12s %8s\n", "lines", "run", "seconds", "lines/s", "peak MiB",
+                "ratio");
     for (const int lines : {3000, 30000}) {
-        const QString folder = bench::demoFolder(QStringLiteral("import-%1").arg(lines),
-                                                 {QStringLiteral("--list-lines"), QString::number(lines)});
-        const bench::ChildRun baseline = bench::runChild(self, {QStringLiteral("--child-baseline"), folder});
-        const bench::ChildRun import = bench::runChild(self, {QStringLiteral("--child-import"), folder});
-        for (const auto& [name, run] : {std::pair{"baseline", baseline}, std::pair{"import", import}}) {
+        const QString folder =
+            bench::demoFolder(QStringLiteral("import-%1").arg(lines),
+                              {QStringLiteral("--list-lines"), QString::number(lines)});
+        const bench::ChildRun baseline =
+            bench::runChild(self, {QStringLiteral("--child-baseline"), folder});
+        const bench::ChildRun import =
+            bench::runChild(self, {QStringLiteral("--child-import"), folder});
+        for (const auto& [name, run] :
+             {std::pair{"baseline", baseline}, std::pair{"import", import}}) {
             std::printf("%-8d %-10s %10.3f %12.0f %12.1f %8.2f\n", lines, name, run.seconds,
                         run.seconds > 0 ? (lines + 2) / run.seconds : 0.0, run.peakKiB / 1024.0,
                         baseline.seconds > 0 ? run.seconds / baseline.seconds : 0.0);

@@ -37,7 +37,8 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
 QString CommandLine::usage() {
     return QStringLiteral(
         "Uso: quorvial [--headless] [--list FICHERO]... [--csv SALIDA]\n"
-        "  --headless      ejecuta la declaración sin ventanas; los mensajes van a la salida de errores\n"
+        "  --headless      ejecuta la declaración sin ventanas; los mensajes van a la salida de "
+        "errores\n"
         "  --list FICHERO  lista ESVAC a importar cuando no hay lista estándar junto al programa\n"
         "  --csv SALIDA    con --headless, escribe las filas de la declaración en SALIDA\n");
 }

@@ -42,10 +42,12 @@ void DeclarationCsv::write(const QString& path, const DeclarationColumns& column
                            const fw::db::Dataset& dataset) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw fw::Error(QStringLiteral("No se puede crear el fichero \"%1\": %2").arg(path, file.errorString()));
+        throw fw::Error(QStringLiteral("No se puede crear el fichero \"%1\": %2")
+                            .arg(path, file.errorString()));
     file.write(text(columns, dataset).toUtf8());
     if (!file.commit())
-        throw fw::Error(QStringLiteral("No se puede escribir el fichero \"%1\": %2").arg(path, file.errorString()));
+        throw fw::Error(QStringLiteral("No se puede escribir el fichero \"%1\": %2")
+                            .arg(path, file.errorString()));
 }
 
 }  // namespace quorvial

@@ -35,7 +35,8 @@ struct SplashGuard {
 DeclarationStatements statements() {
     Database* database = DatabaseSession::instance().findDatabase(kMainAlias);
     if (!database)
-        throw fw::DatabaseError(QStringLiteral("No hay conexión con la base de datos \"%1\".").arg(kMainAlias));
+        throw fw::DatabaseError(
+            QStringLiteral("No hay conexión con la base de datos \"%1\".").arg(kMainAlias));
     return DeclarationStatements(database->dialect());
 }
 
@@ -123,8 +124,10 @@ void DeclarationSession::LocateListFiles() {
     if (FindDefaultListFile() || SelectListFiles())
         return;
     ShowInformation(
-        QStringLiteral("No se han encontrado los ficheros csv con las listas de Antibióticos Veterinarios.") +
-        CR + QStringLiteral("No se puede ejecutar la utilidad de Visualización de estos productos.") +
+        QStringLiteral(
+            "No se han encontrado los ficheros csv con las listas de Antibióticos Veterinarios.") +
+        CR +
+        QStringLiteral("No se puede ejecutar la utilidad de Visualización de estos productos.") +
         CR + CR + QStringLiteral("El programa se cerrará."));
     endProgram();
 }
@@ -166,7 +169,8 @@ void DeclarationSession::ImportAndBuild() {
     }
     DropWorkObjects();
     ShowInformation(
-        QStringLiteral("No se ha encontrado en el fichero, el parámetro que indica el Año del Informe,") +
+        QStringLiteral(
+            "No se ha encontrado en el fichero, el parámetro que indica el Año del Informe,") +
         CR + QStringLiteral("o el Año indicado no es válido.") + CR + CR +
         QStringLiteral("El programa se cerrará."));
     endProgram();
@@ -213,6 +217,8 @@ void DeclarationSession::setCaption(const QString& caption) {
     emit captionChanged(caption);
 }
 
-void DeclarationSession::endProgram() { m_state = State::Ending; }
+void DeclarationSession::endProgram() {
+    m_state = State::Ending;
+}
 
 }  // namespace quorvial

@@ -43,11 +43,13 @@ int productColumnIndex(const QString& title) {
 QString DeclarationStatements::createWorkTable(const QString& table) const {
     using fw::db::ColumnDefinition;
     QList<ColumnDefinition> columns;
-    columns << ColumnDefinition{QStringLiteral("IdVeterinario"), ColumnDefinition::Type::Identity, 0};
+    columns << ColumnDefinition{QStringLiteral("IdVeterinario"), ColumnDefinition::Type::Identity,
+                                0};
     for (const ProductColumn& column : kProductColumns)
         columns << ColumnDefinition{QLatin1String(column.column), ColumnDefinition::Type::Varchar,
                                     column.width};
-    columns << ColumnDefinition{QStringLiteral("MatchKorvella"), ColumnDefinition::Type::Varchar, 5};
+    columns << ColumnDefinition{QStringLiteral("MatchKorvella"), ColumnDefinition::Type::Varchar,
+                                5};
     return m_dialect.createTable(table, columns);
 }
 
@@ -62,7 +64,8 @@ QString DeclarationStatements::insertProduct(const QString& table,
     sql += QStringLiteral("Insert Into ") + table + QStringLiteral("( ");
     for (const ProductColumn& column : kProductColumns) {
         sql += CR + QLatin1String(column.column);
-        sql += column.column == std::string_view("ATC") ? QStringLiteral(",") : QStringLiteral(", ");
+        sql +=
+            column.column == std::string_view("ATC") ? QStringLiteral(",") : QStringLiteral(", ");
     }
     sql += CR + QStringLiteral("MatchKorvella") + CR + QStringLiteral(") Values (");
     for (const QString& value : values)
@@ -117,8 +120,8 @@ QStringList DeclarationStatements::declarationQuery(const QString& view, bool wi
     if (inStock)
         lines << QStringLiteral("and (EnAlmacen = ") + yes + QStringLiteral(")");
     if (inStockSimilar)
-        lines << QStringLiteral("and (EnAlmacen = ") + yes + QStringLiteral(") and (MatchKorvella = ") +
-                     yes + QStringLiteral(")");
+        lines << QStringLiteral("and (EnAlmacen = ") + yes +
+                     QStringLiteral(") and (MatchKorvella = ") + yes + QStringLiteral(")");
     lines << QStringLiteral("order by Nombre, CodNal");
     return lines;
 }

@@ -24,8 +24,8 @@ QStringList ListFileReader::readLines(const QString& path) {
                             .arg(path, file.errorString()));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw fw::Error(QStringLiteral("No se puede leer el fichero \"%1\": %2")
-                            .arg(path, file.errorString()));
+        throw fw::Error(
+            QStringLiteral("No se puede leer el fichero \"%1\": %2").arg(path, file.errorString()));
     return splitLines(decode(std::move(bytes)));
 }
 

@@ -46,7 +46,8 @@ ListImporter::ListImporter(DeclarationColumns& columns, CaptionHandler onCaption
     : m_columns(columns), m_onCaption(std::move(onCaption)) {}
 
 QString ListImporter::captionForYear(const QString& yearText) {
-    return QStringLiteral("Declaración ") + yearText + QStringLiteral(" de Antibióticos Veterinarios");
+    return QStringLiteral("Declaración ") + yearText +
+           QStringLiteral(" de Antibióticos Veterinarios");
 }
 
 void ListImporter::CreateWorkTable() {
@@ -126,8 +127,7 @@ void ListImporter::importDataLine(const QString& line) {
     if (pieces.size() < 2)
         ShowErrorAndAbort(QStringLiteral("El archivo importado no tiene la estructura correcta.") +
                           CR + QStringLiteral("(Campos = ") + QString::number(pieces.size()) +
-                          QStringLiteral(": ") + fw::util::CommaText(pieces) +
-                          QStringLiteral(")"));
+                          QStringLiteral(": ") + fw::util::CommaText(pieces) + QStringLiteral(")"));
 
     std::array<QString, 15> values;
     for (qsizetype position = 0; position < m_columnTitles.size(); ++position) {
@@ -135,11 +135,12 @@ void ListImporter::importDataLine(const QString& line) {
         if (column < 0)
             continue;
         if (position >= pieces.size())
-            throw fw::Error(QStringLiteral("Falta el campo %1 (%2) en la línea, que tiene %3 campos:")
-                                .arg(position + 1)
-                                .arg(m_columnTitles[position])
-                                .arg(pieces.size()) +
-                            CR + line.left(200));
+            throw fw::Error(
+                QStringLiteral("Falta el campo %1 (%2) en la línea, que tiene %3 campos:")
+                    .arg(position + 1)
+                    .arg(m_columnTitles[position])
+                    .arg(pieces.size()) +
+                CR + line.left(200));
         values[size_t(column)] = pieces[position];
     }
 

@@ -8,8 +8,8 @@
 #include "declaration/HeadlessRun.h"
 #include "declaration/TFrQuorvial.h"
 #include "framework/db/DatabaseNotices.h"
-#include "framework/forms/MessageHelpers.h"
 #include "framework/forms/HeadlessResponder.h"
+#include "framework/forms/MessageHelpers.h"
 #include "framework/forms/MessageResponder.h"
 #include "framework/util/GlobalSettings.h"
 

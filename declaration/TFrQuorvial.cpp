@@ -12,7 +12,8 @@
 namespace quorvial {
 
 TFrQuorvial::TFrQuorvial(QWidget* parent)
-    : QWidget(parent), m_session(std::make_unique<DeclarationSession>(DeclarationSession::newHandle())) {
+    : QWidget(parent),
+      m_session(std::make_unique<DeclarationSession>(DeclarationSession::newHandle())) {
     FormCreate();
 }
 
@@ -43,10 +44,12 @@ QStringList TFrQuorvial::chooseListFiles() {
     if (!m_givenListFiles.isEmpty())
         return m_givenListFiles;
     fw::forms::ShowInformation(
-        QStringLiteral("No se ha encontrado ningún ficheros CSV con listas de precios.") + QChar(13) +
-        QStringLiteral("Seleccione los ficheros CSV con las listas de precios que desea analizar."));
-    return QFileDialog::getOpenFileNames(this, QStringLiteral("Selección de Ficheros CSV"), QString(),
-                                         QStringLiteral("Ficheros CSV (*.csv *.CSV)"));
+        QStringLiteral("No se ha encontrado ningún ficheros CSV con listas de precios.") +
+        QChar(13) +
+        QStringLiteral(
+            "Seleccione los ficheros CSV con las listas de precios que desea analizar."));
+    return QFileDialog::getOpenFileNames(this, QStringLiteral("Selección de Ficheros CSV"),
+                                         QString(), QStringLiteral("Ficheros CSV (*.csv *.CSV)"));
 }
 
 bool TFrQuorvial::FormShow() {
@@ -67,6 +70,8 @@ void TFrQuorvial::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TFrQuorvial::FormClose() { m_session->close(); }
+void TFrQuorvial::FormClose() {
+    m_session->close();
+}
 
 }  // namespace quorvial

@@ -1,3 +1,5 @@
 #include "declaration/QuorvialApplication.h"
 
-int main(int argc, char** argv) { return quorvial::RunQuorvial(argc, argv); }
+int main(int argc, char** argv) {
+    return quorvial::RunQuorvial(argc, argv);
+}

@@ -8,7 +8,9 @@
 
 namespace fw::db {
 
-QString Alias::driver() const { return parameter(QStringLiteral("TYPE")); }
+QString Alias::driver() const {
+    return parameter(QStringLiteral("TYPE"));
+}
 
 QString Alias::parameter(const QString& parameterName) const {
     const QString prefix = parameterName + QLatin1Char('=');

@@ -82,7 +82,8 @@ int ConnectAlias(const QString& alias, const QString& userName, const QString& p
     try {
         const std::optional<Alias> definition = session.findAlias(alias);
         if (!definition)
-            throw DatabaseError(QStringLiteral("No existe el alias de base de datos \"%1\".").arg(alias));
+            throw DatabaseError(
+                QStringLiteral("No existe el alias de base de datos \"%1\".").arg(alias));
         session.addDatabase(alias, CreateConnection(alias, parametersFor(*definition)));
         session.findDatabase(alias)->connection().open();
         ConfigureSession(alias);
@@ -107,9 +108,13 @@ int ConnectNamedDatabase(const QString& name) {
     return ConnectAlias(name, record.UserName, record.Password, false);
 }
 
-void ReleaseDatabase(const QString& name) { DatabaseSession::instance().releaseDatabase(name); }
+void ReleaseDatabase(const QString& name) {
+    DatabaseSession::instance().releaseDatabase(name);
+}
 
-void CloseAllDatabases() { DatabaseSession::instance().closeAll(); }
+void CloseAllDatabases() {
+    DatabaseSession::instance().closeAll();
+}
 
 void ApplyLastLoginCredentials() {
     TGlobalDataBase& record = GlobalDataBase();
@@ -143,16 +148,14 @@ void DefineMSSQLAlias(const QString& alias, const QString& server, const QString
     CloseAllDatabases();
     DatabaseSession& session = DatabaseSession::instance();
     session.aliases().remove(alias);
-    session.aliases().put(Alias{alias,
-                                {QStringLiteral("TYPE=MSSQL"), QStringLiteral("HOST NAME=") + host,
-                                 QStringLiteral("APPLICATION NAME=") + ProductName(),
-                                 QStringLiteral("SERVER NAME=") + server,
-                                 QStringLiteral("DATABASE NAME=") + database,
-                                 QStringLiteral("LANGDRIVER=DBWINUS0"), QStringLiteral("DATE MODE=1"),
-                                 QStringLiteral("USER NAME=") + user,
-                                 QStringLiteral("TDS PACKET SIZE=4096"),
-                                 QStringLiteral("ENABLE SCHEMA CACHE=FALSE"),
-                                 QStringLiteral("MAX QUERY TIME=3600")}});
+    session.aliases().put(Alias{
+        alias,
+        {QStringLiteral("TYPE=MSSQL"), QStringLiteral("HOST NAME=") + host,
+         QStringLiteral("APPLICATION NAME=") + ProductName(),
+         QStringLiteral("SERVER NAME=") + server, QStringLiteral("DATABASE NAME=") + database,
+         QStringLiteral("LANGDRIVER=DBWINUS0"), QStringLiteral("DATE MODE=1"),
+         QStringLiteral("USER NAME=") + user, QStringLiteral("TDS PACKET SIZE=4096"),
+         QStringLiteral("ENABLE SCHEMA CACHE=FALSE"), QStringLiteral("MAX QUERY TIME=3600")}});
     if (startedWithoutServerArgument() && CanWriteMachineSettings())
         session.aliases().save();
 }
@@ -160,7 +163,7 @@ void DefineMSSQLAlias(const QString& alias, const QString& server, const QString
 QString MasterAliasName() {
     const QString& main = GlobalDataBase().MainAlias;
     return main == QStringLiteral("RERARAZ") ? QStringLiteral("MasterSQL")
-                                              : QStringLiteral("MasterSQL") + main;
+                                             : QStringLiteral("MasterSQL") + main;
 }
 
 QString GetAliasParam(const QString& alias, const QString& parameterName) {

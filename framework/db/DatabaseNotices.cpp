@@ -15,7 +15,9 @@ WarningPresenter& presenter() {
 
 }  // namespace
 
-void SetWarningPresenter(WarningPresenter newPresenter) { presenter() = std::move(newPresenter); }
+void SetWarningPresenter(WarningPresenter newPresenter) {
+    presenter() = std::move(newPresenter);
+}
 
 void PresentWarning(const QString& title, const QString& text) {
     if (presenter()) {

@@ -26,14 +26,17 @@ AliasStore& DatabaseSession::aliases() {
     return *m_aliases;
 }
 
-void DatabaseSession::reloadAliases() { m_aliases = AliasStore::load(); }
+void DatabaseSession::reloadAliases() {
+    m_aliases = AliasStore::load();
+}
 
 std::optional<Alias> DatabaseSession::findAlias(const QString& name) {
     if (auto alias = aliases().find(name))
         return alias;
     if (name.compare(GlobalDataBase().MainAlias, Qt::CaseInsensitive) != 0)
         return std::nullopt;
-    const QString file = QDir(fw::util::MachineSettingsFolder()).filePath(QStringLiteral("Korvella.db"));
+    const QString file =
+        QDir(fw::util::MachineSettingsFolder()).filePath(QStringLiteral("Korvella.db"));
     return Alias{name, {QStringLiteral("TYPE=SQLITE"), QStringLiteral("DATABASE NAME=") + file}};
 }
 

@@ -32,12 +32,13 @@ bool Field::isDateTime() const {
 QString Field::displayText(const QVariant& value) const {
     if (value.isNull() || !value.isValid())
         return {};
-    if (isNumeric() || value.typeId() == QMetaType::Double || value.typeId() == QMetaType::LongLong) {
+    if (isNumeric() || value.typeId() == QMetaType::Double ||
+        value.typeId() == QMetaType::LongLong) {
         if (!displayFormat.isEmpty())
             return fw::util::FormatFloat(displayFormat, value.toDouble());
         if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float)
-            return QString::number(value.toDouble(), 'g', 15).replace(QLatin1Char('.'),
-                                                                     fw::util::DecimalSeparator());
+            return QString::number(value.toDouble(), 'g', 15)
+                .replace(QLatin1Char('.'), fw::util::DecimalSeparator());
         return value.toString();
     }
     if (isDateTime() || value.typeId() == QMetaType::QDateTime) {
@@ -71,7 +72,9 @@ bool Dataset::moveTo(qsizetype row) {
     return true;
 }
 
-QVariant Dataset::value(int field) const { return valueAt(m_current, field); }
+QVariant Dataset::value(int field) const {
+    return valueAt(m_current, field);
+}
 
 QVariant Dataset::value(const QString& fieldName) const {
     return valueAt(m_current, fieldIndex(fieldName));

@@ -25,7 +25,9 @@ QString engineText(const QSqlError& error) {
     return text.trimmed();
 }
 
-[[noreturn]] void raise(const QSqlError& error) { throw DatabaseError(engineText(error)); }
+[[noreturn]] void raise(const QSqlError& error) {
+    throw DatabaseError(engineText(error));
+}
 
 }  // namespace
 
@@ -71,9 +73,9 @@ void QtSqlConnection::open() {
         return;
     QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
                           ? database()
-                          : QSqlDatabase::addDatabase(m_embedded ? QStringLiteral("QSQLITE")
-                                                                 : QStringLiteral("QODBC"),
-                                                      m_connectionName);
+                          : QSqlDatabase::addDatabase(
+                                m_embedded ? QStringLiteral("QSQLITE") : QStringLiteral("QODBC"),
+                                m_connectionName);
     if (!db.isValid())
         throw DatabaseError(QStringLiteral("No está instalado el controlador de Qt para \"%1\".")
                                 .arg(m_parameters.driver));
@@ -88,14 +90,16 @@ void QtSqlConnection::openEmbedded(QSqlDatabase& db) {
     // Opening a missing file would create an empty database and every lookup would then fail
     // with a confusing message; refuse it instead.
     if (path.isEmpty() || !QFileInfo(path).isFile())
-        throw DatabaseError(QStringLiteral("No existe el fichero de base de datos \"%1\".").arg(path));
+        throw DatabaseError(
+            QStringLiteral("No existe el fichero de base de datos \"%1\".").arg(path));
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_parameters.busyTimeoutMs));
     if (!db.open())
         raise(db.lastError());
     if (!SpanishCollation::install(db)) {
         db.close();
-        throw DatabaseError(QStringLiteral("No se ha podido preparar la base de datos \"%1\".").arg(path));
+        throw DatabaseError(
+            QStringLiteral("No se ha podido preparar la base de datos \"%1\".").arg(path));
     }
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) == 0) {
@@ -141,8 +145,9 @@ void QtSqlConnection::ensureFileStillPresent() const {
     struct stat info {};
     const QByteArray path = QFile::encodeName(m_parameters.databaseName);
     if (::stat(path.constData(), &info) != 0 || info.st_dev != m_device || info.st_ino != m_inode)
-        throw DatabaseError(QStringLiteral("El fichero de base de datos \"%1\" ya no está disponible.")
-                                .arg(m_parameters.databaseName));
+        throw DatabaseError(
+            QStringLiteral("El fichero de base de datos \"%1\" ya no está disponible.")
+                .arg(m_parameters.databaseName));
 }
 
 QSqlQuery& QtSqlConnection::run(const QString& sql) {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <sys/types.h>
 #include <QHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <sys/types.h>
 
 #include "framework/db/Connection.h"
 

@@ -58,7 +58,9 @@ const std::array<Weight, 256>& latinTable() {
     return table;
 }
 
-inline Weight lookup(char32_t c) { return c < 256 ? latinTable()[c] : weightOf(c); }
+inline Weight lookup(char32_t c) {
+    return c < 256 ? latinTable()[c] : weightOf(c);
+}
 
 // Walks a text one code point at a time, from UTF-16 or UTF-8.
 class Utf16Reader {

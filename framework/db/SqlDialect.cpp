@@ -20,8 +20,8 @@ QString databasePrefix(const QString& name) {
 
 QString dropIfExists(const QString& name, const QString& type, const QString& dropCommand) {
     return QStringLiteral("if EXISTS ( select * from dbo.sysobjects where id = object_id( ") +
-           QuotedSQL(name) + QStringLiteral(" ) and TYPE = '") + type + QStringLiteral("')") +
-           CR + dropCommand + QLatin1Char(' ') + name;
+           QuotedSQL(name) + QStringLiteral(" ) and TYPE = '") + type + QStringLiteral("')") + CR +
+           dropCommand + QLatin1Char(' ') + name;
 }
 
 }  // namespace
@@ -36,7 +36,9 @@ std::unique_ptr<SqlDialect> SqlDialect::forDriver(const QString& driverName) {
 
 // --- The pharmacy server ------------------------------------------------------------------------
 
-QString MssqlDialect::driverName() const { return QStringLiteral("MSSQL"); }
+QString MssqlDialect::driverName() const {
+    return QStringLiteral("MSSQL");
+}
 
 QString MssqlDialect::isolationStatement() const {
     return QStringLiteral("SET TRANSACTION ISOLATION LEVEL READ UNCOMMITTED");
@@ -94,7 +96,9 @@ QString MssqlDialect::createTable(const QString& table,
     return sql + CR + QStringLiteral(")");
 }
 
-QString MssqlDialect::isNullFunction() const { return QStringLiteral("IsNull"); }
+QString MssqlDialect::isNullFunction() const {
+    return QStringLiteral("IsNull");
+}
 
 QString MssqlDialect::dateTimeLiteral(const QDateTime& value) const {
     return fw::util::SQLDateTime(value);
@@ -102,16 +106,24 @@ QString MssqlDialect::dateTimeLiteral(const QDateTime& value) const {
 
 // --- The embedded engine ------------------------------------------------------------------------
 
-QString SqliteDialect::driverName() const { return QStringLiteral("SQLITE"); }
+QString SqliteDialect::driverName() const {
+    return QStringLiteral("SQLITE");
+}
 
 // One connection per database file: dirty reads have nothing to read from.
-QString SqliteDialect::isolationStatement() const { return {}; }
+QString SqliteDialect::isolationStatement() const {
+    return {};
+}
 
 // Language and date order are the program's own on this engine: dates are stored as ISO text and
 // names compare with the Spanish collation installed on the connection.
-QStringList SqliteDialect::sessionSettingStatements() const { return {}; }
+QStringList SqliteDialect::sessionSettingStatements() const {
+    return {};
+}
 
-QString SqliteDialect::loginLanguageQuery(const QString&) const { return {}; }
+QString SqliteDialect::loginLanguageQuery(const QString&) const {
+    return {};
+}
 
 QString SqliteDialect::setDefaultLanguageStatement(const QString&, const QString&) const {
     return {};
@@ -166,7 +178,9 @@ QString SqliteDialect::createTable(const QString& table,
            QStringLiteral(" WHERE rowid = NEW.rowid; END");
 }
 
-QString SqliteDialect::isNullFunction() const { return QStringLiteral("ifnull"); }
+QString SqliteDialect::isNullFunction() const {
+    return QStringLiteral("ifnull");
+}
 
 QString SqliteDialect::dateTimeLiteral(const QDateTime& value) const {
     return QuotedSQL(value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));

@@ -13,7 +13,8 @@ namespace {
 const SqlDialect& dialectOf(const QString& databaseName) {
     Database* database = SessionDatabase(databaseName);
     if (!database)
-        throw DatabaseError(QStringLiteral("No hay conexión con la base de datos \"%1\".").arg(databaseName));
+        throw DatabaseError(
+            QStringLiteral("No hay conexión con la base de datos \"%1\".").arg(databaseName));
     return database->dialect();
 }
 
@@ -32,7 +33,9 @@ Database* SessionDatabase(const QString& databaseName) {
     return session.findDatabase(databaseName);
 }
 
-void ExecSQLText(const QString& sql) { ExecSQLOn(GlobalDataBase().MainAlias, sql); }
+void ExecSQLText(const QString& sql) {
+    ExecSQLOn(GlobalDataBase().MainAlias, sql);
+}
 
 void ExecSQLOn(const QString& databaseName, const QString& sql) {
     TCQuery query(databaseName);
@@ -83,7 +86,8 @@ void CheckLoginLanguage(const QString& databaseName) {
     if (upper == QStringLiteral("SPANISH") || upper == QStringLiteral("ESPAÑOL"))
         return;
     try {
-        ExecSQLOn(databaseName, dialect.setDefaultLanguageStatement(login, QStringLiteral("Spanish")));
+        ExecSQLOn(databaseName,
+                  dialect.setDefaultLanguageStatement(login, QStringLiteral("Spanish")));
     } catch (const fw::Error&) {
         // Servers installed in Spanish know the language only by its own name.
         try {

@@ -6,7 +6,8 @@ namespace {
 
 bool isDataStatement(const QString& sql) {
     const QString start = sql.trimmed().left(7).toUpper();
-    return start.startsWith(QStringLiteral("SELECT")) || start.startsWith(QStringLiteral("INSERT")) ||
+    return start.startsWith(QStringLiteral("SELECT")) ||
+           start.startsWith(QStringLiteral("INSERT")) ||
            start.startsWith(QStringLiteral("UPDATE")) || start.startsWith(QStringLiteral("DELETE"));
 }
 
@@ -20,7 +21,9 @@ std::optional<StatementShape> StatementShape::of(const QString& sql) {
     const qsizetype size = sql.size();
     // Ordinary characters are copied in runs.
     qsizetype runStart = 0;
-    auto flush = [&](qsizetype end) { shape.text += QStringView(sql).mid(runStart, end - runStart); };
+    auto flush = [&](qsizetype end) {
+        shape.text += QStringView(sql).mid(runStart, end - runStart);
+    };
     for (qsizetype i = 0; i < size; ++i) {
         const QChar c = sql[i];
         if (c == QLatin1Char('\'')) {

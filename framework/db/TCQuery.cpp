@@ -1,6 +1,5 @@
 #include "framework/db/TCQuery.h"
 
-
 #include "framework/db/Connections.h"
 #include "framework/db/DatabaseSession.h"
 #include "framework/db/GlobalDataBase.h"
@@ -42,9 +41,13 @@ void TCQuery::setSQL(const QStringList& lines) {
     m_sql = lines;
 }
 
-void TCQuery::setSQL(const QString& text) { setSQL(splitLines(text)); }
+void TCQuery::setSQL(const QString& text) {
+    setSQL(splitLines(text));
+}
 
-QString TCQuery::sqlText() const { return m_sql.join(QChar(13)); }
+QString TCQuery::sqlText() const {
+    return m_sql.join(QChar(13));
+}
 
 Database& TCQuery::database() const {
     const QString name = m_databaseName.isEmpty() ? GlobalDataBase().MainAlias : m_databaseName;
@@ -71,7 +74,9 @@ void TCQuery::close() {
     m_active = false;
 }
 
-void TCQuery::execute(const QString& sql) const { database().connection().execute(sql); }
+void TCQuery::execute(const QString& sql) const {
+    database().connection().execute(sql);
+}
 
 void TCQuery::ExecScript() {
     if (std::none_of(m_sql.cbegin(), m_sql.cend(), isBatchSeparator)) {

@@ -15,7 +15,8 @@ void RestartApplication() {
     const QString title = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
                               ? QGuiApplication::applicationDisplayName()
                               : QCoreApplication::applicationName();
-    ShowWarning(QString(), QStringLiteral("La aplicación ") + title + QStringLiteral(" va a ser reiniciada ahora"));
+    ShowWarning(QString(), QStringLiteral("La aplicación ") + title +
+                               QStringLiteral(" va a ser reiniciada ahora"));
     try {
         fw::db::CloseAllDatabases();
     } catch (const fw::Error&) {
@@ -23,7 +24,8 @@ void RestartApplication() {
     }
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     QCoreApplication::quit();
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
+    QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                            QCoreApplication::arguments().mid(1));
 }
 
 }  // namespace fw::forms

@@ -50,12 +50,14 @@ TEST(AliasStore, ReadsWhatItWritesAndTheLastParameterLineWins) {
 TEST(Connections, AnUnknownDriverOrMissingFileFailsWithOneWarningAndNoConnectionLeft) {
     const QString folder = test::TestEnvironment::instance().machineDir();
     AliasStore store;
-    store.put(Alias{QStringLiteral("RERARAZ"),
-                    {QStringLiteral("TYPE=SQLITE"),
-                     QStringLiteral("DATABASE NAME=") + QDir(folder).filePath(QStringLiteral("none.db"))}});
+    store.put(Alias{
+        QStringLiteral("RERARAZ"),
+        {QStringLiteral("TYPE=SQLITE"),
+         QStringLiteral("DATABASE NAME=") + QDir(folder).filePath(QStringLiteral("none.db"))}});
     store.put(Alias{QStringLiteral("OTRA"), {QStringLiteral("TYPE=PARADOX")}});
     ASSERT_TRUE(store.save());
-    for (const QString& alias : {QStringLiteral("RERARAZ"), QStringLiteral("OTRA"), QStringLiteral("NINGUNA")}) {
+    for (const QString& alias :
+         {QStringLiteral("RERARAZ"), QStringLiteral("OTRA"), QStringLiteral("NINGUNA")}) {
         Warnings warnings;
         EXPECT_EQ(ConnectAlias(alias, QStringLiteral("sa"), QString(), false), ConnectFailed);
         ASSERT_EQ(warnings.titles.size(), 1) << alias.toStdString();
@@ -88,8 +90,10 @@ TEST(Connections, TheStoredLastLoginCompletesOnlyTheDefaultCredentials) {
         record.UserName = QString::fromUtf8(c.user);
         record.Password = QString::fromUtf8(c.password);
         ApplyLastLoginCredentials();
-        EXPECT_EQ(record.UserName, QString::fromUtf8(c.expectedUser)) << c.user << "/" << c.storedUser;
-        EXPECT_EQ(record.Password, QString::fromUtf8(c.expectedPassword)) << c.user << "/" << c.storedUser;
+        EXPECT_EQ(record.UserName, QString::fromUtf8(c.expectedUser))
+            << c.user << "/" << c.storedUser;
+        EXPECT_EQ(record.Password, QString::fromUtf8(c.expectedPassword))
+            << c.user << "/" << c.storedUser;
     }
     GlobalDataBase().FixedCredentials = true;
     GlobalDataBase().UserName = QStringLiteral("sa");
@@ -100,11 +104,13 @@ TEST(Connections, TheStoredLastLoginCompletesOnlyTheDefaultCredentials) {
 
 TEST(Connections, ASecondConnectReusesTheOpenConnection) {
     test::PharmacyFixture pharmacy;
-    ASSERT_EQ(ConnectAlias(QStringLiteral("RERARAZ"), QStringLiteral("sa"), QString(), false), Connected);
+    ASSERT_EQ(ConnectAlias(QStringLiteral("RERARAZ"), QStringLiteral("sa"), QString(), false),
+              Connected);
     Database* first = DatabaseSession::instance().findDatabase(QStringLiteral("RERARAZ"));
     GlobalDataBase().UserName = QStringLiteral("sin cambios");
-    EXPECT_EQ(ConnectAlias(QStringLiteral("RERARAZ"), QStringLiteral("otro"), QStringLiteral("x"), false),
-              Connected);
+    EXPECT_EQ(
+        ConnectAlias(QStringLiteral("RERARAZ"), QStringLiteral("otro"), QStringLiteral("x"), false),
+        Connected);
     EXPECT_EQ(DatabaseSession::instance().findDatabase(QStringLiteral("rerAraz")), first);
     EXPECT_EQ(GlobalDataBase().UserName, QStringLiteral("sin cambios"));
     ReleaseDatabase(QStringLiteral("RERARAZ"));
@@ -113,19 +119,22 @@ TEST(Connections, ASecondConnectReusesTheOpenConnection) {
 
 TEST(Connections, DefiningAnAliasClosesConnectionsAndWritesTheElevenParameters) {
     test::PharmacyFixture pharmacy;
-    ASSERT_EQ(ConnectAlias(QStringLiteral("RERARAZ"), QStringLiteral("sa"), QString(), false), Connected);
+    ASSERT_EQ(ConnectAlias(QStringLiteral("RERARAZ"), QStringLiteral("sa"), QString(), false),
+              Connected);
     DefineMSSQLAlias(QStringLiteral("MasterSQL"), QStringLiteral("SERVIDOR"), QStringLiteral("PC1"),
                      QStringLiteral("Master"), QStringLiteral("sa"));
     EXPECT_TRUE(DatabaseSession::instance().databaseNames().isEmpty());
     const auto alias = DatabaseSession::instance().aliases().find(QStringLiteral("MasterSQL"));
     ASSERT_TRUE(alias);
-    EXPECT_EQ(alias->parameters,
-              (QStringList{QStringLiteral("TYPE=MSSQL"), QStringLiteral("HOST NAME=PC1"),
-                           QStringLiteral("APPLICATION NAME=Korvella"), QStringLiteral("SERVER NAME=SERVIDOR"),
-                           QStringLiteral("DATABASE NAME=Master"), QStringLiteral("LANGDRIVER=DBWINUS0"),
-                           QStringLiteral("DATE MODE=1"), QStringLiteral("USER NAME=sa"),
-                           QStringLiteral("TDS PACKET SIZE=4096"), QStringLiteral("ENABLE SCHEMA CACHE=FALSE"),
-                           QStringLiteral("MAX QUERY TIME=3600")}));
+    EXPECT_EQ(
+        alias->parameters,
+        (QStringList{QStringLiteral("TYPE=MSSQL"), QStringLiteral("HOST NAME=PC1"),
+                     QStringLiteral("APPLICATION NAME=Korvella"),
+                     QStringLiteral("SERVER NAME=SERVIDOR"), QStringLiteral("DATABASE NAME=Master"),
+                     QStringLiteral("LANGDRIVER=DBWINUS0"), QStringLiteral("DATE MODE=1"),
+                     QStringLiteral("USER NAME=sa"), QStringLiteral("TDS PACKET SIZE=4096"),
+                     QStringLiteral("ENABLE SCHEMA CACHE=FALSE"),
+                     QStringLiteral("MAX QUERY TIME=3600")}));
     EXPECT_EQ(MasterAliasName(), QStringLiteral("MasterSQL"));
     EXPECT_TRUE(AliasHasServer(QStringLiteral("MasterSQL")));
 }

@@ -43,8 +43,9 @@ protected:
 TEST_F(EmbeddedEngine, ConnectingPreparesTheSessionAndTheDateOrder) {
     EXPECT_TRUE(fw::util::DateOrderDMY());
     EXPECT_TRUE(IsSQLDatabase(QStringLiteral("RERARAZ")));
-    EXPECT_EQ(ConnectAlias(QStringLiteral("RERARAZ"), QStringLiteral("otro"), QStringLiteral("x"), false),
-              Connected);
+    EXPECT_EQ(
+        ConnectAlias(QStringLiteral("RERARAZ"), QStringLiteral("otro"), QStringLiteral("x"), false),
+        Connected);
 }
 
 TEST_F(EmbeddedEngine, ScriptsRunBatchByBatchAtGoLines) {
@@ -60,9 +61,14 @@ TEST_F(EmbeddedEngine, ScriptsRunBatchByBatchAtGoLines) {
         return list;
     };
     const Case cases[] = {
-        {"two batches", {"insert into T values ('a')", "GO", "insert into T values ('b')"}, {"a", "b"}},
-        {"lower-case go", {"insert into T values ('a')", "go", "insert into T values ('b')"}, {"a", "b"}},
-        {"empty batch", {"insert into T values ('a')", "GO", "GO", "insert into T values ('b')", "GO"},
+        {"two batches",
+         {"insert into T values ('a')", "GO", "insert into T values ('b')"},
+         {"a", "b"}},
+        {"lower-case go",
+         {"insert into T values ('a')", "go", "insert into T values ('b')"},
+         {"a", "b"}},
+        {"empty batch",
+         {"insert into T values ('a')", "GO", "GO", "insert into T values ('b')", "GO"},
          {"a", "b"}},
         {"no separator", {"insert into T values ('a')"}, {"a"}},
     };
@@ -76,10 +82,11 @@ TEST_F(EmbeddedEngine, ScriptsRunBatchByBatchAtGoLines) {
 
 TEST_F(EmbeddedEngine, AFailingBatchKeepsTheBatchesBeforeIt) {
     ExecSQLText(QStringLiteral("create table T (v text)"));
-    const QString script = QStringList{QStringLiteral("insert into T values ('a')"), QStringLiteral("GO"),
-                                       QStringLiteral("insert into Missing values ('b')"), QStringLiteral("GO"),
-                                       QStringLiteral("insert into T values ('c')")}
-                               .join(QChar(13));
+    const QString script =
+        QStringList{QStringLiteral("insert into T values ('a')"), QStringLiteral("GO"),
+                    QStringLiteral("insert into Missing values ('b')"), QStringLiteral("GO"),
+                    QStringLiteral("insert into T values ('c')")}
+            .join(QChar(13));
     EXPECT_THROW(ExecSQLText(script), fw::DatabaseError);
     EXPECT_EQ(column(QStringLiteral("select v from T")), QStringList{QStringLiteral("a")});
 }
@@ -90,13 +97,16 @@ TEST_F(EmbeddedEngine, CreatedTablesCutOverLongTextsAndOrderNamesInSpanish) {
                                {QStringLiteral("Code"), ColumnDefinition::Type::Varchar, 6},
                                {QStringLiteral("Name"), ColumnDefinition::Type::Varchar, 10}}));
     ExecSQLText(QStringLiteral("insert into W1 (Code, Name) values ('1234567890', 'ñandú')"));
-    ExecSQLText(QStringLiteral("insert into W1 (Code, Name) values ('1', 'Oveja de campo abierto')"));
+    ExecSQLText(
+        QStringLiteral("insert into W1 (Code, Name) values ('1', 'Oveja de campo abierto')"));
     ExecSQLText(QStringLiteral("insert into W1 (Code, Name) values ('2', 'nube')"));
     EXPECT_EQ(column(QStringLiteral("select Code from W1 order by Id")),
               (QStringList{QStringLiteral("123456"), QStringLiteral("1"), QStringLiteral("2")}));
     EXPECT_EQ(column(QStringLiteral("select Name from W1 order by Name")),
-              (QStringList{QStringLiteral("nube"), QStringLiteral("ñandú"), QStringLiteral("Oveja de c")}));
-    EXPECT_EQ(column(QStringLiteral("select Id from W1 where Name = 'NUBE'")), QStringList{QStringLiteral("3")});
+              (QStringList{QStringLiteral("nube"), QStringLiteral("ñandú"),
+                           QStringLiteral("Oveja de c")}));
+    EXPECT_EQ(column(QStringLiteral("select Id from W1 where Name = 'NUBE'")),
+              QStringList{QStringLiteral("3")});
 }
 
 TEST_F(EmbeddedEngine, ObjectExistenceAndDroppingIgnoreLetterCase) {
@@ -156,9 +166,11 @@ TEST_F(EmbeddedEngine, StatementsOfOneShapeKeepTheirOwnValues) {
     ExecSQLText(QStringLiteral("create table T (a text, b text)"));
     ExecSQLText(QStringLiteral("insert into T (a, b) values ('1', '')"));
     ExecSQLText(QStringLiteral("insert into T (a, b) values ('2', 'it''s')"));
-    EXPECT_EQ(column(QStringLiteral("select b from T where a = '2'")), QStringList{QStringLiteral("it's")});
+    EXPECT_EQ(column(QStringLiteral("select b from T where a = '2'")),
+              QStringList{QStringLiteral("it's")});
     EXPECT_EQ(column(QStringLiteral("select b from T where a = '1'")), QStringList{QString()});
-    EXPECT_EQ(column(QStringLiteral("select count(*) from T where b is null")), QStringList{QStringLiteral("0")});
+    EXPECT_EQ(column(QStringLiteral("select count(*) from T where b is null")),
+              QStringList{QStringLiteral("0")});
     // A table used by a kept statement can still be dropped and made again.
     ExecSQLText(QStringLiteral("drop table T"));
     ExecSQLText(QStringLiteral("create table T (a text, b text)"));

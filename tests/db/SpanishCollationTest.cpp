@@ -13,15 +13,15 @@ TEST(SpanishCollation, OrdersAsTheServerDoes) {
         int expected;
     };
     const Case cases[] = {
-        {"abc", "ABC", 0},          // letter case is ignored
+        {"abc", "ABC", 0},  // letter case is ignored
         {"amoxicilina", "Baytril", -1},
-        {"nube", "ñandú", -1},      // ñ is its own letter after n
+        {"nube", "ñandú", -1},  // ñ is its own letter after n
         {"ñandú", "oveja", -1},
         {"canon", "cañon", -1},
-        {"a", "á", -1},             // accents count only when all else is equal
+        {"a", "á", -1},  // accents count only when all else is equal
         {"á", "b", -1},
         {"Ácido", "acido", 1},
-        {"10", "9", -1},            // character by character, digits before letters
+        {"10", "9", -1},  // character by character, digits before letters
         {"9", "a", -1},
         {"ab", "abc", -1},
         {"", "", 0},

@@ -7,10 +7,14 @@
 #include <QSqlQuery>
 
 #include "declaration/DeclarationSession.h"
+#include "declaration/TFrQuorvial.h"
+
+#include <QAbstractItemModel>
+#include <QTableView>
 #include "framework/db/Connections.h"
 #include "framework/db/DatabaseSession.h"
-#include "framework/util/Errors.h"
 #include "framework/forms/RecordingResponder.h"
+#include "framework/util/Errors.h"
 #include "tests/support/PharmacyFixture.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -24,11 +28,21 @@ const QString kTitles = QStringLiteral(
     "MATERIAL;DOSIS;UNIDAD;ATC");
 
 QString product(const QString& cod, const QString& name, const QString& nationalCode) {
-    return QStringList{cod, QStringLiteral("2025"), QStringLiteral("S"), QStringLiteral("1234 ESP"), name,
-                       QStringLiteral("LABORATORIOS OVEJERO"), nationalCode,
-                       QStringLiteral("Comprimido"), QStringLiteral("COMP"), QStringLiteral("Blíster"),
-                       QStringLiteral("20 comprimidos"), QStringLiteral("PVC"), QStringLiteral("50"),
-                       QStringLiteral("mg"), QStringLiteral("QJ01CA04")}
+    return QStringList{cod,
+                       QStringLiteral("2025"),
+                       QStringLiteral("S"),
+                       QStringLiteral("1234 ESP"),
+                       name,
+                       QStringLiteral("LABORATORIOS OVEJERO"),
+                       nationalCode,
+                       QStringLiteral("Comprimido"),
+                       QStringLiteral("COMP"),
+                       QStringLiteral("Blíster"),
+                       QStringLiteral("20 comprimidos"),
+                       QStringLiteral("PVC"),
+                       QStringLiteral("50"),
+                       QStringLiteral("mg"),
+                       QStringLiteral("QJ01CA04")}
         .join(QLatin1Char(';'));
 }
 
@@ -51,7 +65,8 @@ protected:
     // A session whose file dialog answers the given files.
     std::unique_ptr<DeclarationSession> makeSession(const QStringList& files) {
         auto session = std::make_unique<DeclarationSession>(4242);
-        session->setProgramFolder(test::TestEnvironment::instance().makeFolder(QStringLiteral("program")));
+        session->setProgramFolder(
+            test::TestEnvironment::instance().makeFolder(QStringLiteral("program")));
         session->setListFileChooser([files] { return files; });
         return session;
     }
@@ -85,7 +100,8 @@ const QChar CR = QChar(13);
 }  // namespace
 
 TEST_F(Session, ImportsJoinsAndDropsItsWorkObjectsOnClose) {
-    pharmacy.addArticle(QStringLiteral("578001"), QStringLiteral("CLAMOXYL 250 MG SUSP INY 100 ML"));
+    pharmacy.addArticle(QStringLiteral("578001"),
+                        QStringLiteral("CLAMOXYL 250 MG SUSP INY 100 ML"));
     pharmacy.addArticle(QStringLiteral("578002"), QStringLiteral("OTRO PRODUCTO DISTINTO"));
     pharmacy.addArticle(QStringLiteral("578004"), QStringLiteral("baytril 50 mg"));
     // Sales: the year's last second counts, the next year's first does not.
@@ -97,13 +113,16 @@ TEST_F(Session, ImportsJoinsAndDropsItsWorkObjectsOnClose) {
     // Receipts that exactly balance their returns.
     pharmacy.addReceipt(QStringLiteral("578002"), at(2025, 5, 1), 4, 4);
 
-    auto session = makeSession({list(QStringLiteral("lista.csv"),
-                                     {QStringLiteral("$ANYO=2025"), kTitles,
-                                      product(QStringLiteral("000001"), QStringLiteral("CLAMOXYL 250 MG/ML"), QStringLiteral("578001")),
-                                      product(QStringLiteral("000002"), QStringLiteral("AMOXIVET 500"), QStringLiteral("578002")),
-                                      product(QStringLiteral("000003"), QStringLiteral("ZACTRAN 150"), QStringLiteral("578003")),
-                                      product(QStringLiteral("000004"), QStringLiteral("BAYTRIL 50"), QStringLiteral("578004")),
-                                      QString()})});
+    auto session = makeSession({list(
+        QStringLiteral("lista.csv"),
+        {QStringLiteral("$ANYO=2025"), kTitles,
+         product(QStringLiteral("000001"), QStringLiteral("CLAMOXYL 250 MG/ML"),
+                 QStringLiteral("578001")),
+         product(QStringLiteral("000002"), QStringLiteral("AMOXIVET 500"),
+                 QStringLiteral("578002")),
+         product(QStringLiteral("000003"), QStringLiteral("ZACTRAN 150"), QStringLiteral("578003")),
+         product(QStringLiteral("000004"), QStringLiteral("BAYTRIL 50"), QStringLiteral("578004")),
+         QString()})});
     ASSERT_TRUE(session->start()) << texts().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(texts().isEmpty()) << texts().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(session->caption(), QStringLiteral("Declaración 2025 de Antibióticos Veterinarios"));
@@ -114,30 +133,40 @@ TEST_F(Session, ImportsJoinsAndDropsItsWorkObjectsOnClose) {
               (QStringList{QStringLiteral("AMOXIVET 500"), QStringLiteral("BAYTRIL 50"),
                            QStringLiteral("CLAMOXYL 250 MG/ML"), QStringLiteral("ZACTRAN 150")}));
     EXPECT_EQ(rows(*session, "EnAlmacen"),
-              (QStringList{QStringLiteral("Sí"), QStringLiteral("Sí"), QStringLiteral("Sí"), QStringLiteral("No")}));
+              (QStringList{QStringLiteral("Sí"), QStringLiteral("Sí"), QStringLiteral("Sí"),
+                           QStringLiteral("No")}));
     // The first word is searched case-sensitively.
     EXPECT_EQ(rows(*session, "MatchKorvella"),
-              (QStringList{QStringLiteral("No"), QStringLiteral("No"), QStringLiteral("Sí"), QStringLiteral("No")}));
+              (QStringList{QStringLiteral("No"), QStringLiteral("No"), QStringLiteral("Sí"),
+                           QStringLiteral("No")}));
     EXPECT_EQ(rows(*session, "DescKorvella")[3], QString());
-    EXPECT_EQ(rows(*session, "Salidas"), (QStringList{QString(), QString(), QStringLiteral("3"), QString()}));
-    EXPECT_EQ(rows(*session, "Entradas"), (QStringList{QStringLiteral("0"), QString(), QStringLiteral("1498"), QString()}));
+    EXPECT_EQ(rows(*session, "Salidas"),
+              (QStringList{QString(), QString(), QStringLiteral("3"), QString()}));
+    EXPECT_EQ(rows(*session, "Entradas"),
+              (QStringList{QStringLiteral("0"), QString(), QStringLiteral("1498"), QString()}));
 
     const auto& data = session->query().dataset();
     const int entradas = data.fieldIndex(QStringLiteral("Entradas"));
-    EXPECT_EQ(data.fields()[entradas].displayText(data.valueAt(2, entradas)), QStringLiteral("1.498"));
+    EXPECT_EQ(data.fields()[entradas].displayText(data.valueAt(2, entradas)),
+              QStringLiteral("1.498"));
 
     session->close();
     EXPECT_TRUE(pharmacy.workObjectNames().isEmpty());
 }
 
 TEST_F(Session, StartFailuresShowTheirMessageAndLeaveNoWorkObjects) {
-    const QString yearMessage =
-        QStringLiteral("Información: No se ha encontrado en el fichero, el parámetro que indica el Año del Informe,") +
-        CR + QStringLiteral("o el Año indicado no es válido.") + CR + CR + QStringLiteral("El programa se cerrará.");
+    const QString yearMessage = QStringLiteral(
+                                    "Información: No se ha encontrado en el fichero, el parámetro "
+                                    "que indica el Año del Informe,") +
+                                CR + QStringLiteral("o el Año indicado no es válido.") + CR + CR +
+                                QStringLiteral("El programa se cerrará.");
     const QString noFiles =
-        QStringLiteral("Información: No se han encontrado los ficheros csv con las listas de Antibióticos Veterinarios.") +
-        CR + QStringLiteral("No se puede ejecutar la utilidad de Visualización de estos productos.") + CR + CR +
-        QStringLiteral("El programa se cerrará.");
+        QStringLiteral(
+            "Información: No se han encontrado los ficheros csv con las listas de Antibióticos "
+            "Veterinarios.") +
+        CR +
+        QStringLiteral("No se puede ejecutar la utilidad de Visualización de estos productos.") +
+        CR + CR + QStringLiteral("El programa se cerrará.");
     struct Case {
         const char* name;
         QStringList files;
@@ -148,11 +177,18 @@ TEST_F(Session, StartFailuresShowTheirMessageAndLeaveNoWorkObjects) {
     const Case cases[] = {
         {"no file picked", {}, noFiles, caption2014},
         {"empty file", {list(QStringLiteral("vacia.csv"), {})}, yearMessage, caption2014},
-        {"no year line", {list(QStringLiteral("sin.csv"), {kTitles, product(QStringLiteral("1"), QStringLiteral("A"), QStringLiteral("1"))})},
-         yearMessage, caption2014},
-        {"year 2013", {list(QStringLiteral("y2013.csv"), {QStringLiteral("$ANYO=2013")})}, yearMessage,
+        {"no year line",
+         {list(QStringLiteral("sin.csv"),
+               {kTitles, product(QStringLiteral("1"), QStringLiteral("A"), QStringLiteral("1"))})},
+         yearMessage,
+         caption2014},
+        {"year 2013",
+         {list(QStringLiteral("y2013.csv"), {QStringLiteral("$ANYO=2013")})},
+         yearMessage,
          QStringLiteral("Declaración 2013 de Antibióticos Veterinarios")},
-        {"padded year", {list(QStringLiteral("pad.csv"), {QStringLiteral("$ANYO=2025;;;")})}, yearMessage,
+        {"padded year",
+         {list(QStringLiteral("pad.csv"), {QStringLiteral("$ANYO=2025;;;")})},
+         yearMessage,
          QStringLiteral("Declaración 2025;;; de Antibióticos Veterinarios")},
     };
     for (const Case& c : cases) {
@@ -169,19 +205,25 @@ TEST_F(Session, StartFailuresShowTheirMessageAndLeaveNoWorkObjects) {
 }
 
 TEST_F(Session, AFileThatFailsIsRolledBackWholeAndTheNextFileStillLoads) {
-    const QString good = list(QStringLiteral("buena.csv"),
-                              {QStringLiteral("$ANYO=2025"), kTitles,
-                               product(QStringLiteral("1"), QStringLiteral("UNO"), QStringLiteral("578001"))});
+    const QString good =
+        list(QStringLiteral("buena.csv"),
+             {QStringLiteral("$ANYO=2025"), kTitles,
+              product(QStringLiteral("1"), QStringLiteral("UNO"), QStringLiteral("578001"))});
     struct Case {
         const char* name;
         QStringList lines;
         QString error;  // the end of the warning's text
     };
     const Case cases[] = {
-        {"one field", {kTitles, product(QStringLiteral("2"), QStringLiteral("DOS"), QStringLiteral("2")), QStringLiteral("sin separadores")},
+        {"one field",
+         {kTitles, product(QStringLiteral("2"), QStringLiteral("DOS"), QStringLiteral("2")),
+          QStringLiteral("sin separadores")},
          QStringLiteral("(Campos = 1: \"sin separadores\")")},
-        {"last field empty", {kTitles, product(QStringLiteral("2"), QStringLiteral("DOS"), QStringLiteral("2")),
-                              product(QStringLiteral("3"), QStringLiteral("TRES"), QStringLiteral("3")).section(QLatin1Char(';'), 0, 13) + QLatin1Char(';')},
+        {"last field empty",
+         {kTitles, product(QStringLiteral("2"), QStringLiteral("DOS"), QStringLiteral("2")),
+          product(QStringLiteral("3"), QStringLiteral("TRES"), QStringLiteral("3"))
+                  .section(QLatin1Char(';'), 0, 13) +
+              QLatin1Char(';')},
          QString()},
     };
     for (const Case& c : cases) {
@@ -196,8 +238,9 @@ TEST_F(Session, AFileThatFailsIsRolledBackWholeAndTheNextFileStillLoads) {
                 warnings << request.text;
         }
         ASSERT_EQ(warnings.size(), 2) << c.name;
-        EXPECT_TRUE(warnings[0].startsWith(QStringLiteral("No ha sido posible realizar la importación desde el fichero") +
-                                           CR + QStringLiteral("'mala.csv'") + CR + CR))
+        EXPECT_TRUE(warnings[0].startsWith(
+            QStringLiteral("No ha sido posible realizar la importación desde el fichero") + CR +
+            QStringLiteral("'mala.csv'") + CR + CR))
             << c.name << warnings[0].toStdString();
         EXPECT_TRUE(warnings[0].endsWith(c.error)) << c.name << warnings[0].toStdString();
         EXPECT_TRUE(warnings[1].contains(QStringLiteral("'otra.csv'"))) << c.name;
@@ -209,45 +252,53 @@ TEST_F(Session, StoresHostileAndOverlongFieldsIntactOrCutToTheirWidth) {
     const QString hostile = QStringLiteral("L'ÓVULO \"FORTE\" ') DELETE FROM Articu --");
     const QString longName = QString(100000 - 80, QLatin1Char('N'));
     pharmacy.addArticle(QStringLiteral("578001"), QStringLiteral("ARTICULO"));
-    auto session = makeSession({list(QStringLiteral("rara.csv"),
-                                     {QStringLiteral("$ANYO=2025"), kTitles,
-                                      product(QStringLiteral("1"), hostile, QStringLiteral("578001")),
-                                      product(QStringLiteral("2"), longName, QStringLiteral("X' OR '1'='1"))})});
+    auto session = makeSession(
+        {list(QStringLiteral("rara.csv"),
+              {QStringLiteral("$ANYO=2025"), kTitles,
+               product(QStringLiteral("1"), hostile, QStringLiteral("578001")),
+               product(QStringLiteral("2"), longName, QStringLiteral("X' OR '1'='1"))})});
     ASSERT_TRUE(session->start()) << texts().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(rows(*session, "Nombre"), (QStringList{hostile, longName.left(100)}));
-    EXPECT_EQ(rows(*session, "CodNal"), (QStringList{QStringLiteral("578001"), QStringLiteral("X' OR ")}));
+    EXPECT_EQ(rows(*session, "CodNal"),
+              (QStringList{QStringLiteral("578001"), QStringLiteral("X' OR ")}));
     EXPECT_EQ(pharmacy.scalar(QStringLiteral("select count(*) from Articu")).toInt(), 1);
 }
 
 TEST_F(Session, LinesBeforeAnyTitleLineAndTitleLinesWithoutCodesGiveEmptyColumns) {
     pharmacy.addArticle(QStringLiteral("578001"), QStringLiteral("UNO"));
-    auto session = makeSession({list(QStringLiteral("titulos.csv"),
-                                     {QStringLiteral("$ANYO=2025"), QStringLiteral("a;b"),
-                                      QStringLiteral("$TITCOL=NOMBRE;FORFAR;OTRA"),
-                                      QStringLiteral("UNO;Comprimido;x")})});
+    auto session = makeSession(
+        {list(QStringLiteral("titulos.csv"),
+              {QStringLiteral("$ANYO=2025"), QStringLiteral("a;b"),
+               QStringLiteral("$TITCOL=NOMBRE;FORFAR;OTRA"), QStringLiteral("UNO;Comprimido;x")})});
     ASSERT_TRUE(session->start()) << texts().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(rows(*session, "Nombre"), (QStringList{QString(), QStringLiteral("UNO")}));
-    EXPECT_EQ(rows(*session, "EnAlmacen"), (QStringList{QStringLiteral("No"), QStringLiteral("No")}));
-    EXPECT_EQ(rows(*session, "MatchKorvella"), (QStringList{QStringLiteral("No"), QStringLiteral("No")}));
+    EXPECT_EQ(rows(*session, "EnAlmacen"),
+              (QStringList{QStringLiteral("No"), QStringLiteral("No")}));
+    EXPECT_EQ(rows(*session, "MatchKorvella"),
+              (QStringList{QStringLiteral("No"), QStringLiteral("No")}));
     QStringList shown;
     for (const DeclarationColumn& column : session->columns().columns())
         shown << column.fieldName;
-    EXPECT_EQ(shown, (QStringList{QStringLiteral("DescKorvella"), QStringLiteral("Nombre"), QStringLiteral("Forfar"),
-                                  QStringLiteral("Entradas"), QStringLiteral("Salidas"), QStringLiteral("EnAlmacen")}));
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("DescKorvella"), QStringLiteral("Nombre"),
+                                  QStringLiteral("Forfar"), QStringLiteral("Entradas"),
+                                  QStringLiteral("Salidas"), QStringLiteral("EnAlmacen")}));
 }
 
 TEST_F(Session, AListLockedByAnotherConnectionIsRefusedWholeAndTheNextOneLoads) {
     auto session = makeSession({});
     ASSERT_TRUE(session->ConnectDatabase());
     session->importer().CreateWorkTable();
-    const QString first = list(QStringLiteral("primera.csv"),
-                               {QStringLiteral("$ANYO=2025"), kTitles,
-                                product(QStringLiteral("1"), QStringLiteral("UNO"), QStringLiteral("1")),
-                                product(QStringLiteral("2"), QStringLiteral("DOS"), QStringLiteral("2"))});
-    const QString second = list(QStringLiteral("segunda.csv"),
-                                {product(QStringLiteral("3"), QStringLiteral("TRES"), QStringLiteral("3"))});
+    const QString first =
+        list(QStringLiteral("primera.csv"),
+             {QStringLiteral("$ANYO=2025"), kTitles,
+              product(QStringLiteral("1"), QStringLiteral("UNO"), QStringLiteral("1")),
+              product(QStringLiteral("2"), QStringLiteral("DOS"), QStringLiteral("2"))});
+    const QString second =
+        list(QStringLiteral("segunda.csv"),
+             {product(QStringLiteral("3"), QStringLiteral("TRES"), QStringLiteral("3"))});
     {
-        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        QSqlDatabase other =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
         other.setDatabaseName(pharmacy.databasePath());
         ASSERT_TRUE(other.open());
         QSqlQuery lock(other);
@@ -262,8 +313,10 @@ TEST_F(Session, AListLockedByAnotherConnectionIsRefusedWholeAndTheNextOneLoads) 
     EXPECT_TRUE(messages->requests[0].text.contains(QStringLiteral("'primera.csv'")));
     session->importer().ImportListFile(second);
     EXPECT_EQ(messages->requests.size(), 1u);
-    EXPECT_EQ(pharmacy.scalar(QStringLiteral("select group_concat(Nombre) from ") + session->workTable()).toString(),
-              QStringLiteral("TRES"));
+    EXPECT_EQ(
+        pharmacy.scalar(QStringLiteral("select group_concat(Nombre) from ") + session->workTable())
+            .toString(),
+        QStringLiteral("TRES"));
     EXPECT_EQ(session->year(), 2025);  // what the refused file's lines set before the error stays
     session->close();
 }
@@ -272,17 +325,42 @@ TEST_F(Session, ADatabaseThatDisappearsBetweenFilesEndsTheStartWithItsMessage) {
     auto session = makeSession({});
     ASSERT_TRUE(session->ConnectDatabase());
     session->importer().CreateWorkTable();
-    session->importer().ImportListFile(list(QStringLiteral("primera.csv"),
-                                            {QStringLiteral("$ANYO=2025"), kTitles,
-                                             product(QStringLiteral("1"), QStringLiteral("UNO"), QStringLiteral("1"))}));
+    session->importer().ImportListFile(
+        list(QStringLiteral("primera.csv"),
+             {QStringLiteral("$ANYO=2025"), kTitles,
+              product(QStringLiteral("1"), QStringLiteral("UNO"), QStringLiteral("1"))}));
     ASSERT_TRUE(messages->requests.empty());
     ASSERT_TRUE(QFile::remove(pharmacy.databasePath()));
-    session->importer().ImportListFile(list(QStringLiteral("segunda.csv"),
-                                            {product(QStringLiteral("2"), QStringLiteral("DOS"), QStringLiteral("2"))}));
+    session->importer().ImportListFile(
+        list(QStringLiteral("segunda.csv"),
+             {product(QStringLiteral("2"), QStringLiteral("DOS"), QStringLiteral("2"))}));
     ASSERT_EQ(messages->requests.size(), 1u);
     EXPECT_TRUE(messages->requests[0].text.contains(QStringLiteral("ya no está disponible")))
         << messages->requests[0].text.toStdString();
     EXPECT_THROW(session->CreateDeclarationView(), fw::Error);
     session->close();
     EXPECT_FALSE(QFile::exists(pharmacy.databasePath()));
+}
+
+TEST_F(Session, TheWindowShowsTheRowsUnderTheListCaptionAt800PixelsWide) {
+    pharmacy.addArticle(QStringLiteral("578001"), QStringLiteral("CLAMOXYL 250"));
+    TFrQuorvial window;
+    window.session().setProgramFolder(test::TestEnvironment::instance().makeFolder(QStringLiteral("program")));
+    window.setListFiles({list(QStringLiteral("ventana.csv"),
+                              {QStringLiteral("$ANYO=2025"), kTitles,
+                               product(QStringLiteral("1"), QStringLiteral("CLAMOXYL 250"), QStringLiteral("578001")),
+                               product(QStringLiteral("2"), QStringLiteral("AMOXIVET"), QStringLiteral("578002"))})});
+    ASSERT_TRUE(window.FormShow()) << texts().join(QLatin1Char('\n')).toStdString();
+    window.show();
+    EXPECT_EQ(window.width(), 800);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Declaración 2025 de Antibióticos Veterinarios"));
+    const QAbstractItemModel* model = window.grid()->model();
+    ASSERT_EQ(model->rowCount(), 2);
+    EXPECT_EQ(model->columnCount(), 19);
+    EXPECT_EQ(model->headerData(5, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Descripción"));
+    EXPECT_EQ(model->index(1, 5).data().toString(), QStringLiteral("CLAMOXYL 250"));
+    EXPECT_EQ(model->index(1, 10).data().toString(), QStringLiteral("Sí"));
+    window.close();
+    EXPECT_TRUE(pharmacy.workObjectNames().isEmpty());
+    EXPECT_EQ(fw::db::DatabaseSession::instance().findDatabase(QStringLiteral("RERARAZ")), nullptr);
 }

@@ -124,11 +124,22 @@ TEST(MessageStyleTest, DefaultAnswerFollowsTheButtonSetAndDefaultBits) {
         int answer;
     };
     const Case cases[] = {
-        {0x0, 1},   {0x1, 1}, {0x101, 2}, {0x2, 3}, {0x102, 4}, {0x202, 5}, {0x3, 6},
-        {0x203, 2}, {0x4, 6}, {0x134, 7}, {0x5, 4}, {0x105, 2}, {0x204, 6},  // a third default on a
-                                                                             // two-button box falls
-                                                                             // back to the first
-        {0x6, 0},                                                            // unknown button set
+        {0x0, 1},
+        {0x1, 1},
+        {0x101, 2},
+        {0x2, 3},
+        {0x102, 4},
+        {0x202, 5},
+        {0x3, 6},
+        {0x203, 2},
+        {0x4, 6},
+        {0x134, 7},
+        {0x5, 4},
+        {0x105, 2},
+        {0x204, 6},  // a third default on a
+                     // two-button box falls
+                     // back to the first
+        {0x6, 0},    // unknown button set
     };
     for (const Case& c : cases) {
         EXPECT_EQ(DefaultAnswer(c.style), c.answer) << std::hex << c.style;

@@ -67,10 +67,10 @@ PharmacyFixture::PharmacyFixture(const QString& folderName)
         exec(statement);
 
     fw::db::AliasStore aliases;
-    aliases.put(fw::db::Alias{QStringLiteral("RERARAZ"),
-                              {QStringLiteral("TYPE=SQLITE"),
-                               QStringLiteral("DATABASE NAME=") + m_path,
-                               QStringLiteral("BUSY TIMEOUT=200")}});
+    aliases.put(
+        fw::db::Alias{QStringLiteral("RERARAZ"),
+                      {QStringLiteral("TYPE=SQLITE"), QStringLiteral("DATABASE NAME=") + m_path,
+                       QStringLiteral("BUSY TIMEOUT=200")}});
     aliases.save();
 }
 
@@ -94,7 +94,9 @@ QVariant PharmacyFixture::scalar(const QString& sql) {
 
 void PharmacyFixture::addArticle(const QString& code, const QString& description) {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.prepare(QStringLiteral("insert into Articu (IdArticu, Descripcion, FechaAlta) values (?, ?, '2020-01-01 00:00:00.000')"));
+    query.prepare(
+        QStringLiteral("insert into Articu (IdArticu, Descripcion, FechaAlta) values (?, ?, "
+                       "'2020-01-01 00:00:00.000')"));
     query.addBindValue(code);
     query.addBindValue(description);
     if (!query.exec())
@@ -104,12 +106,14 @@ void PharmacyFixture::addArticle(const QString& code, const QString& description
 void PharmacyFixture::addSale(const QString& code, const QDateTime& when, double quantity) {
     const int id = m_nextId++;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.prepare(QStringLiteral("insert into venta (IdVenta, FechaHora, IdVendedor, Puesto) values (?, ?, 1, 1)"));
+    query.prepare(QStringLiteral(
+        "insert into venta (IdVenta, FechaHora, IdVendedor, Puesto) values (?, ?, 1, 1)"));
     query.addBindValue(id);
     query.addBindValue(isoText(when));
     if (!query.exec())
         ADD_FAILURE() << query.lastError().text().toStdString();
-    query.prepare(QStringLiteral("insert into Lineaventa (IdVenta, codigo, Cantidad) values (?, ?, ?)"));
+    query.prepare(
+        QStringLiteral("insert into Lineaventa (IdVenta, codigo, Cantidad) values (?, ?, ?)"));
     query.addBindValue(id);
     query.addBindValue(code);
     query.addBindValue(quantity);
@@ -121,13 +125,15 @@ void PharmacyFixture::addReceipt(const QString& code, const QDateTime& when, dou
                                  double returned) {
     const int id = m_nextId++;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.prepare(QStringLiteral("insert into Recep (IdRecepcion, Fecha, IdProveedor, NumAlbaran) values (?, ?, 1, 'A1')"));
+    query.prepare(QStringLiteral(
+        "insert into Recep (IdRecepcion, Fecha, IdProveedor, NumAlbaran) values (?, ?, 1, 'A1')"));
     query.addBindValue(id);
     query.addBindValue(isoText(when));
     if (!query.exec())
         ADD_FAILURE() << query.lastError().text().toStdString();
-    query.prepare(QStringLiteral(
-        "insert into LineaRecep (IdRecepcion, XArt_IdArticu, Recibidas, UDevolver) values (?, ?, ?, ?)"));
+    query.prepare(
+        QStringLiteral("insert into LineaRecep (IdRecepcion, XArt_IdArticu, Recibidas, UDevolver) "
+                       "values (?, ?, ?, ?)"));
     query.addBindValue(id);
     query.addBindValue(code);
     query.addBindValue(received);
@@ -139,7 +145,8 @@ void PharmacyFixture::addReceipt(const QString& code, const QDateTime& when, dou
 QStringList PharmacyFixture::objectNames() {
     QStringList names;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.exec(QStringLiteral("select name from sqlite_master where type in ('table','view','trigger')"));
+    query.exec(
+        QStringLiteral("select name from sqlite_master where type in ('table','view','trigger')"));
     while (query.next())
         names << query.value(0).toString();
     return names;
@@ -148,7 +155,8 @@ QStringList PharmacyFixture::objectNames() {
 QStringList PharmacyFixture::workObjectNames() {
     QStringList names;
     for (const QString& name : objectNames()) {
-        if (name.startsWith(QStringLiteral("Quorvial_Tmp")) || name.startsWith(QStringLiteral("vQuorvial")))
+        if (name.startsWith(QStringLiteral("Quorvial_Tmp")) ||
+            name.startsWith(QStringLiteral("vQuorvial")))
             names << name;
     }
     return names;

@@ -16,9 +16,13 @@ TestEnvironment::TestEnvironment() {
     qputenv("KORVELLA_MACHINE_DIR", machineDir().toLocal8Bit());
 }
 
-QString TestEnvironment::userDir() const { return m_root.filePath(QStringLiteral("user")); }
+QString TestEnvironment::userDir() const {
+    return m_root.filePath(QStringLiteral("user"));
+}
 
-QString TestEnvironment::machineDir() const { return m_root.filePath(QStringLiteral("machine")); }
+QString TestEnvironment::machineDir() const {
+    return m_root.filePath(QStringLiteral("machine"));
+}
 
 QString TestEnvironment::makeFolder(const QString& name) const {
     QDir(m_root.path()).mkpath(name);
