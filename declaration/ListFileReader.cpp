@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 
 #include "framework/util/Errors.h"
+#include "framework/util/TextHelpers.h"
 #include "framework/util/Windows1252.h"
 
 namespace quorvial {
@@ -45,20 +46,10 @@ QString ListFileReader::decode(QByteArray bytes) {
 }
 
 QStringList ListFileReader::splitLines(const QString& text) {
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text[i];
-        if (c != QChar(13) && c != QChar(10))
-            continue;
-        lines << text.mid(start, i - start);
-        if (c == QChar(13) && i + 1 < size && text[i + 1] == QChar(10))
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        lines << text.mid(start);
+    QStringList lines = fw::util::SplitLineBreaks(text);
+    // A break at the very end does not start another line.
+    if (lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }
 

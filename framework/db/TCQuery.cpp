@@ -4,28 +4,11 @@
 #include "framework/db/DatabaseSession.h"
 #include "framework/db/GlobalDataBase.h"
 #include "framework/util/Errors.h"
+#include "framework/util/TextHelpers.h"
 
 namespace fw::db {
 
 namespace {
-
-// Cut at CR LF, LF or CR; a text ending with a line break ends with an empty line.
-QStringList splitLines(const QString& text) {
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text[i];
-        if (c != QChar(13) && c != QChar(10))
-            continue;
-        lines << text.mid(start, i - start);
-        if (c == QChar(13) && i + 1 < size && text[i + 1] == QChar(10))
-            ++i;
-        start = i + 1;
-    }
-    lines << text.mid(start);
-    return lines;
-}
 
 bool isBatchSeparator(const QString& line) {
     return line.compare(QStringLiteral("GO"), Qt::CaseInsensitive) == 0;
@@ -42,7 +25,7 @@ void TCQuery::setSQL(const QStringList& lines) {
 }
 
 void TCQuery::setSQL(const QString& text) {
-    setSQL(splitLines(text));
+    setSQL(fw::util::SplitLineBreaks(text));
 }
 
 QString TCQuery::sqlText() const {

@@ -245,4 +245,21 @@ QString CommaText(const QStringList& pieces) {
     return written.join(u',');
 }
 
+QStringList SplitLineBreaks(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text[i];
+        if (c != QChar(13) && c != QChar(10))
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == QChar(13) && i + 1 < size && text[i + 1] == QChar(10))
+            ++i;
+        start = i + 1;
+    }
+    lines << text.mid(start);
+    return lines;
+}
+
 }  // namespace fw::util

@@ -55,4 +55,8 @@ bool MatchesMask(const QString& text, const QString& masks);
 // an empty piece among several is written as nothing ("a,,b").
 QString CommaText(const QStringList& pieces);
 
+// The text cut at every line break (CR LF, LF or CR). The piece after the last break counts even
+// when empty, so joining the pieces with one break gives the text back.
+QStringList SplitLineBreaks(const QString& text);
+
 }  // namespace fw::util
