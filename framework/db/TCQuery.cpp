@@ -5,6 +5,7 @@
 #include "framework/db/GlobalDataBase.h"
 #include "framework/util/Errors.h"
 #include "framework/util/TextHelpers.h"
+#include "framework/util/TraceChannel.h"
 
 namespace fw::db {
 
@@ -44,40 +45,114 @@ Database& TCQuery::database() const {
     throw DatabaseError(QStringLiteral("No hay conexión con la base de datos \"%1\".").arg(name));
 }
 
+QString TCQuery::traceName() const {
+    return m_objectName + QLatin1Char('(') + m_moduleName + QLatin1Char(')');
+}
+
 void TCQuery::open() {
     close();
+    fw::util::TraceText(QStringLiteral("Query.Open_BEGIN: ") + traceName());
+    fw::util::TraceText(sqlText());
     m_dataset = database().connection().select(sqlText());
     m_active = true;
+    restoreDisplayFormats();
+    fw::util::TraceText(QStringLiteral("Query.Open_END: ") + traceName());
+}
+
+void TCQuery::OpenCached() {
+    try {
+        open();
+    } catch (const fw::Error&) {
+        for (const QString& line : std::as_const(m_sql))
+            fw::util::TraceText(QStringLiteral("Excepcion OpenCached.") + line);
+        throw;
+    }
 }
 
 void TCQuery::close() {
     if (!m_active)
         return;
+    saveDisplayFormats();
     m_dataset = Dataset();
     m_active = false;
+}
+
+void TCQuery::saveDisplayFormats() {
+    const QList<Field>& fields = m_dataset.fields();
+    for (int i = 0; i < fields.size() && i < kKeptFormats; ++i) {
+        if (fields[i].isNumeric() || fields[i].isDateTime())
+            m_savedFormats[size_t(i)] = fields[i].displayFormat;
+    }
+}
+
+void TCQuery::restoreDisplayFormats() {
+    QList<Field>& fields = m_dataset.fields();
+    bool anySaved = false;
+    for (int i = 0; i < fields.size() && i < kKeptFormats; ++i) {
+        const QString& saved = m_savedFormats[size_t(i)];
+        if (saved.isEmpty())
+            continue;
+        anySaved = true;
+        if (fields[i].isNumeric() || fields[i].isDateTime())
+            fields[i].displayFormat = saved;
+    }
+    if (anySaved)
+        return;
+    for (Field& field : fields) {
+        if (field.isDateTime() && field.displayFormat.isEmpty())
+            field.displayFormat = QStringLiteral("dd/mm/yyyy");
+    }
+}
+
+void TCQuery::ParseClauses() {
+    m_clauses.parse(m_sql);
+}
+
+void TCQuery::RebuildSQL() {
+    m_sql = m_clauses.rebuild();
+}
+
+QString TCQuery::FirstFromTable() {
+    ParseClauses();
+    return m_clauses.firstFromTable();
+}
+
+void TCQuery::SetFilterText(const QString& filter) {
+    m_sql = m_originalSql;
+    ParseClauses();
+    m_clauses.mergeFilter(filter);
+    RebuildSQL();
+    open();
 }
 
 void TCQuery::execute(const QString& sql) const {
     database().connection().execute(sql);
 }
 
+void TCQuery::traced(const QString& sql) const {
+    fw::util::TraceText(QStringLiteral("ExecScript_BEGIN"));
+    fw::util::TraceText(sql);
+    execute(sql);
+    fw::util::TraceText(QStringLiteral("ExecScript_END"));
+}
+
 void TCQuery::ExecScript() {
     if (std::none_of(m_sql.cbegin(), m_sql.cend(), isBatchSeparator)) {
-        execute(sqlText());
+        traced(sqlText());
         return;
     }
     QStringList batch;
     for (const QString& line : m_sql) {
         if (isBatchSeparator(line)) {
             if (!batch.isEmpty())
-                execute(batch.join(QChar(13)));
+                traced(batch.join(QChar(13)));
             batch.clear();
         } else if (!line.isEmpty()) {
             batch << line;
         }
     }
     if (!batch.isEmpty())
-        execute(batch.join(QChar(13)));
+        traced(batch.join(QChar(13)));
 }
 
 }  // namespace fw::db

@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 
 #include "framework/db/Dataset.h"
+#include "framework/db/SqlClauses.h"
 
 namespace fw::db {
 
@@ -28,7 +30,13 @@ public:
     QStringList& OriginalSQL() { return m_originalSql; }
     const QStringList& OriginalSQL() const { return m_originalSql; }
 
+    // The component's name and module, shown in the traces.
+    void setObjectName(const QString& name) { m_objectName = name; }
+    const QString& objectName() const { return m_objectName; }
+
     void open();
+    // Opens; a failure sends every line of the text to the trace before it propagates.
+    void OpenCached();
     void close();
     bool active() const { return m_active; }
     Dataset& dataset() { return m_dataset; }
@@ -38,15 +46,36 @@ public:
     // stops the script; the batches before it stay executed.
     void ExecScript();
 
+    // The clause model of the text.
+    void ParseClauses();
+    // Writes the text back from the clauses; raises while a "/*PARSEOFF*/" is not closed.
+    void RebuildSQL();
+    QString FirstFromTable();
+    const SqlClauses& clauses() const { return m_clauses; }
+    // Merges the filter into the WHERE clause of the original text and reopens on the server;
+    // an empty filter reopens the original text. Successive filters replace each other.
+    void SetFilterText(const QString& filter);
+
+    // Display formats survive closing and reopening for the first fields.
+    static constexpr int kKeptFormats = 128;
+
 private:
     Database& database() const;
     void execute(const QString& sql) const;
+    void traced(const QString& sql) const;
+    void saveDisplayFormats();
+    void restoreDisplayFormats();
+    QString traceName() const;
 
     QString m_databaseName;
     QStringList m_sql;
     QStringList m_originalSql;
     Dataset m_dataset;
     bool m_active = false;
+    QString m_objectName;
+    QString m_moduleName;
+    SqlClauses m_clauses;
+    std::array<QString, kKeptFormats> m_savedFormats;
 };
 
 }  // namespace fw::db
