@@ -12,7 +12,12 @@ struct CommandLine {
     bool headless = false;
     QStringList listFiles;
     QString csvPath;
-    QString error;  // a Spanish text when the options cannot be used
+    bool withMovement = false;
+    bool inStock = false;
+    bool inStockSimilar = false;
+    bool createList = false;
+    QString listName;  // empty: the proposed name
+    QString error;     // a Spanish text when the options cannot be used
 
     static CommandLine parse(const QStringList& arguments);
     static QString usage();

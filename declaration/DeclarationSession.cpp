@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <limits>
 
+#include "declaration/ArticleLists.h"
 #include "declaration/DeclarationStatements.h"
 #include "framework/db/Connections.h"
 #include "framework/db/DatabaseSession.h"
@@ -210,6 +211,36 @@ void DeclarationSession::SetQuantityFormat() {
         if (field.name == QStringLiteral("Entradas") || field.name == QStringLiteral("Salidas"))
             field.displayFormat = kQuantityFormat;
     }
+}
+
+void DeclarationSession::ChbConMovimientoClick(bool checked) {
+    m_filters.withMovement = checked;
+    emit filtersChanged(m_filters);
+    OpenDeclarationQuery();
+}
+
+void DeclarationSession::ChbEnAlmacenClick(bool checked) {
+    m_filters.inStock = checked;
+    emit filtersChanged(m_filters);
+    if (checked && m_filters.inStockSimilar)
+        ChbEnAlmacenDescClick(false);
+    OpenDeclarationQuery();
+}
+
+void DeclarationSession::ChbEnAlmacenDescClick(bool checked) {
+    m_filters.inStockSimilar = checked;
+    emit filtersChanged(m_filters);
+    if (checked && m_filters.inStock)
+        ChbEnAlmacenClick(false);
+    OpenDeclarationQuery();
+}
+
+bool DeclarationSession::BtListaClick() {
+    QString name = ArticleLists::ProposedName(year(), QDate::currentDate());
+    if (!InputText(QStringLiteral("Generación de Lista de Artículos"),
+                   QStringLiteral("Nombre de la Lista a generar:"), name))
+        return false;
+    return ArticleLists::CreateArticleList(name, m_query);
 }
 
 void DeclarationSession::setCaption(const QString& caption) {

@@ -61,6 +61,15 @@ public:
     void OpenDeclarationQuery();
     void SetQuantityFormat();
 
+    // The filter boxes' events. The two stock boxes exclude each other: ticking one clears the
+    // other first, whose own event reopens the query once more.
+    void ChbConMovimientoClick(bool checked);
+    void ChbEnAlmacenClick(bool checked);
+    void ChbEnAlmacenDescClick(bool checked);
+    // Asks for a name, proposing one, and stores the shown rows as an article list; true when
+    // a list was created.
+    bool BtListaClick();
+
     State state() const { return m_state; }
     const QString& workTable() const { return m_workTable; }
     const QString& workView() const { return m_workView; }
@@ -76,6 +85,7 @@ public:
 signals:
     void captionChanged(const QString& caption);
     void queryReopened();
+    void filtersChanged(const DeclarationSession::Filters& filters);
 
 private:
     void setCaption(const QString& caption);

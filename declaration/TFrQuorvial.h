@@ -6,6 +6,8 @@
 
 #include "declaration/DeclarationSession.h"
 
+class QCheckBox;
+class QPushButton;
 class QTableView;
 
 namespace quorvial {
@@ -26,6 +28,10 @@ public:
     bool FormShow();
     DeclarationSession& session() { return *m_session; }
     QTableView* grid() const { return m_grid; }
+    QCheckBox* ChbConMovimiento() const { return m_withMovement; }
+    QCheckBox* ChbEnAlmacen() const { return m_inStock; }
+    QCheckBox* ChbEnAlmacenDesc() const { return m_inStockSimilar; }
+    QPushButton* BtLista() const { return m_createList; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -34,10 +40,17 @@ private:
     void FormCreate();
     void FormClose();
     QStringList chooseListFiles();
+    // Runs a filter event; a failed reopen shows its error and leaves the list empty.
+    void runFilterEvent(void (DeclarationSession::*event)(bool), bool checked);
+    void showFilters(const DeclarationSession::Filters& filters);
 
     std::unique_ptr<DeclarationSession> m_session;
     QTableView* m_grid = nullptr;
     DeclarationTableModel* m_model = nullptr;
+    QCheckBox* m_withMovement = nullptr;
+    QCheckBox* m_inStock = nullptr;
+    QCheckBox* m_inStockSimilar = nullptr;
+    QPushButton* m_createList = nullptr;
     QStringList m_givenListFiles;
 };
 

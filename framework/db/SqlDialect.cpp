@@ -96,6 +96,10 @@ QString MssqlDialect::createTable(const QString& table,
     return sql + CR + QStringLiteral(")");
 }
 
+QString MssqlDialect::deleteFrom(const QString& table) const {
+    return QStringLiteral("Delete ") + table;
+}
+
 QString MssqlDialect::isNullFunction() const {
     return QStringLiteral("IsNull");
 }
@@ -176,6 +180,10 @@ QString SqliteDialect::createTable(const QString& table,
            overLong.join(QStringLiteral(" OR ")) + CR + QStringLiteral("BEGIN UPDATE ") + table +
            QStringLiteral(" SET ") + cuts.join(QStringLiteral(", ")) +
            QStringLiteral(" WHERE rowid = NEW.rowid; END");
+}
+
+QString SqliteDialect::deleteFrom(const QString& table) const {
+    return QStringLiteral("Delete from ") + table;
 }
 
 QString SqliteDialect::isNullFunction() const {

@@ -43,6 +43,8 @@ public:
     virtual QString createTable(const QString& table,
                                 const QList<ColumnDefinition>& columns) const = 0;
 
+    // "Delete T" on the server, which needs no FROM.
+    virtual QString deleteFrom(const QString& table) const = 0;
     // "IsNull" on the server.
     virtual QString isNullFunction() const = 0;
     virtual QString dateTimeLiteral(const QDateTime& value) const = 0;
@@ -63,6 +65,7 @@ public:
     QString dropTableIfExists(const QString& table) const override;
     QString createTable(const QString& table,
                         const QList<ColumnDefinition>& columns) const override;
+    QString deleteFrom(const QString& table) const override;
     QString isNullFunction() const override;
     QString dateTimeLiteral(const QDateTime& value) const override;
 };
@@ -80,6 +83,7 @@ public:
     QString dropTableIfExists(const QString& table) const override;
     QString createTable(const QString& table,
                         const QList<ColumnDefinition>& columns) const override;
+    QString deleteFrom(const QString& table) const override;
     QString isNullFunction() const override;
     QString dateTimeLiteral(const QDateTime& value) const override;
 };

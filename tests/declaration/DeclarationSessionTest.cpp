@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include "declaration/ArticleLists.h"
 #include "declaration/DeclarationSession.h"
 #include "declaration/TFrQuorvial.h"
 
@@ -345,22 +346,177 @@ TEST_F(Session, ADatabaseThatDisappearsBetweenFilesEndsTheStartWithItsMessage) {
 TEST_F(Session, TheWindowShowsTheRowsUnderTheListCaptionAt800PixelsWide) {
     pharmacy.addArticle(QStringLiteral("578001"), QStringLiteral("CLAMOXYL 250"));
     TFrQuorvial window;
-    window.session().setProgramFolder(test::TestEnvironment::instance().makeFolder(QStringLiteral("program")));
-    window.setListFiles({list(QStringLiteral("ventana.csv"),
-                              {QStringLiteral("$ANYO=2025"), kTitles,
-                               product(QStringLiteral("1"), QStringLiteral("CLAMOXYL 250"), QStringLiteral("578001")),
-                               product(QStringLiteral("2"), QStringLiteral("AMOXIVET"), QStringLiteral("578002"))})});
+    window.session().setProgramFolder(
+        test::TestEnvironment::instance().makeFolder(QStringLiteral("program")));
+    window.setListFiles({list(
+        QStringLiteral("ventana.csv"),
+        {QStringLiteral("$ANYO=2025"), kTitles,
+         product(QStringLiteral("1"), QStringLiteral("CLAMOXYL 250"), QStringLiteral("578001")),
+         product(QStringLiteral("2"), QStringLiteral("AMOXIVET"), QStringLiteral("578002"))})});
     ASSERT_TRUE(window.FormShow()) << texts().join(QLatin1Char('\n')).toStdString();
     window.show();
     EXPECT_EQ(window.width(), 800);
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Declaración 2025 de Antibióticos Veterinarios"));
+    EXPECT_EQ(window.windowTitle(),
+              QStringLiteral("Declaración 2025 de Antibióticos Veterinarios"));
     const QAbstractItemModel* model = window.grid()->model();
     ASSERT_EQ(model->rowCount(), 2);
     EXPECT_EQ(model->columnCount(), 19);
-    EXPECT_EQ(model->headerData(5, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Descripción"));
+    EXPECT_EQ(model->headerData(5, Qt::Horizontal, Qt::DisplayRole).toString(),
+              QStringLiteral("Descripción"));
     EXPECT_EQ(model->index(1, 5).data().toString(), QStringLiteral("CLAMOXYL 250"));
     EXPECT_EQ(model->index(1, 10).data().toString(), QStringLiteral("Sí"));
     window.close();
     EXPECT_TRUE(pharmacy.workObjectNames().isEmpty());
     EXPECT_EQ(fw::db::DatabaseSession::instance().findDatabase(QStringLiteral("RERARAZ")), nullptr);
+}
+
+namespace {
+
+class ReadySession : public Session {
+protected:
+    void SetUp() override {
+        Session::SetUp();
+        pharmacy.addArticle(QStringLiteral("578001"), QStringLiteral("CLAMOXYL 250"));
+        pharmacy.addArticle(QStringLiteral("012345"), QStringLiteral("OTRO"));
+        pharmacy.addSale(QStringLiteral("578001"), at(2025, 6, 1), 3);
+        session = makeSession({list(
+            QStringLiteral("lista.csv"),
+            {QStringLiteral("$ANYO=2025"), kTitles,
+             product(QStringLiteral("1"), QStringLiteral("CLAMOXYL 250"), QStringLiteral("578001")),
+             product(QStringLiteral("2"), QStringLiteral("BAYTRIL"), QStringLiteral("012345")),
+             product(QStringLiteral("3"), QStringLiteral("ZACTRAN"), QStringLiteral("578003"))})});
+        ASSERT_TRUE(session->start()) << texts().join(QLatin1Char('\n')).toStdString();
+        messages->requests.clear();
+    }
+    void TearDown() override {
+        session->close();
+        Session::TearDown();
+    }
+    QStringList items(int list) {
+        return pharmacy
+            .scalar(QStringLiteral("select group_concat(XItem_IdArticu, ',') from ItemListaArticu "
+                                   "where XItem_IdLista = %1")
+                        .arg(list))
+            .toString()
+            .split(QLatin1Char(','), Qt::SkipEmptyParts);
+    }
+    std::unique_ptr<DeclarationSession> session;
+};
+
+}  // namespace
+
+TEST_F(ReadySession, FilterBoxesReopenTheQueryAndTheStockBoxesExcludeEachOther) {
+    int reopens = 0;
+    QObject::connect(session.get(), &DeclarationSession::queryReopened, [&] { ++reopens; });
+    session->ChbConMovimientoClick(true);
+    EXPECT_EQ(rows(*session, "CodNal"), QStringList{QStringLiteral("578001")});
+    session->ChbConMovimientoClick(false);
+    session->ChbEnAlmacenDescClick(true);
+    EXPECT_EQ(rows(*session, "CodNal"), QStringList{QStringLiteral("578001")});
+    reopens = 0;
+    session->ChbEnAlmacenClick(true);
+    EXPECT_EQ(reopens, 2);
+    EXPECT_FALSE(session->filters().inStockSimilar);
+    EXPECT_EQ(
+        session->query().SQL(),
+        (QStringList{
+            QStringLiteral("Select * from ") + session->workView() + QStringLiteral(" where 1 = 1"),
+            QStringLiteral("and (EnAlmacen = 'Sí')"), QStringLiteral("order by Nombre, CodNal")}));
+    EXPECT_EQ(session->query().OriginalSQL(), session->query().SQL());
+    EXPECT_EQ(rows(*session, "CodNal"),
+              (QStringList{QStringLiteral("012345"), QStringLiteral("578001")}));
+    const auto& data = session->query().dataset();
+    EXPECT_EQ(data.fields()[data.fieldIndex(QStringLiteral("Salidas"))].displayFormat,
+              QStringLiteral("###,###,##0"));
+}
+
+TEST_F(ReadySession, ArticleListsAreNumberedCountedAndReplacedByName) {
+    const QString name = QStringLiteral("L'ista ***Antibióticos");
+    session->query().dataset().moveTo(1);
+    ASSERT_TRUE(ArticleLists::CreateArticleList(name, session->query()));
+    EXPECT_EQ(session->query().dataset().recNo(), 1);
+    EXPECT_EQ(
+        pharmacy
+            .scalar(QStringLiteral(
+                "select IdLista from ListaArticu where Descripcion = 'L''ista ***Antibióticos'"))
+            .toInt(),
+        1);
+    EXPECT_EQ(pharmacy.scalar(QStringLiteral("select NumElem from ListaArticu where IdLista = 1"))
+                  .toInt(),
+              3);
+    EXPECT_EQ(
+        pharmacy.scalar(QStringLiteral("select Contador from Contadores where IdContador = 13"))
+            .toInt(),
+        1);
+    // The leading zero of a national code survives.
+    EXPECT_EQ(items(1), (QStringList{QStringLiteral("012345"), QStringLiteral("578001"),
+                                     QStringLiteral("578003")}));
+    ASSERT_FALSE(messages->requests.empty());
+    EXPECT_EQ(messages->requests.back().text,
+              QStringLiteral("Se ha creado una nueva lista llamada \"") + name +
+                  QStringLiteral("\"") + CR +
+                  QStringLiteral("con los Artículos presentes en la Ventana."));
+
+    session->ChbEnAlmacenClick(true);
+    ASSERT_TRUE(ArticleLists::CreateArticleList(name, session->query()));
+    EXPECT_EQ(pharmacy.scalar(QStringLiteral("select count(*) from ListaArticu")).toInt(), 1);
+    EXPECT_EQ(pharmacy.scalar(QStringLiteral("select IdLista from ListaArticu")).toInt(), 1);
+    EXPECT_EQ(items(1).size(), 2);
+    EXPECT_EQ(pharmacy.scalar(QStringLiteral("select count(*) from ItemListaArticu")).toInt(), 2);
+
+    session->ChbConMovimientoClick(true);
+    session->ChbEnAlmacenClick(false);
+    pharmacy.exec(QStringLiteral("delete from Lineaventa"));
+    session->OpenDeclarationQuery();
+    ASSERT_EQ(session->query().dataset().recordCount(), 0);
+    ASSERT_TRUE(ArticleLists::CreateArticleList(QStringLiteral("vacía"), session->query()));
+    EXPECT_EQ(
+        pharmacy
+            .scalar(QStringLiteral("select NumElem from ListaArticu where Descripcion = 'vacía'"))
+            .toInt(),
+        0);
+    EXPECT_EQ(
+        pharmacy.scalar(QStringLiteral("select Contador from Contadores where IdContador = 13"))
+            .toInt(),
+        2);
+}
+
+TEST_F(ReadySession, AFailedItemLeavesNothingOfTheNewListAndShowsWhy) {
+    pharmacy.exec(QStringLiteral(
+        "CREATE TRIGGER boom BEFORE INSERT ON ItemListaArticu WHEN NEW.XItem_IdArticu = '578003' "
+        "BEGIN SELECT RAISE(ABORT, 'disco lleno'); END"));
+    session->query().dataset().moveTo(2);
+    EXPECT_FALSE(ArticleLists::CreateArticleList(QStringLiteral("rota"), session->query()));
+    EXPECT_EQ(session->query().dataset().recNo(), 2);
+    EXPECT_EQ(pharmacy.scalar(QStringLiteral("select count(*) from ListaArticu")).toInt(), 0);
+    EXPECT_EQ(pharmacy.scalar(QStringLiteral("select count(*) from ItemListaArticu")).toInt(), 0);
+    ASSERT_EQ(messages->requests.size(), 1u);
+    EXPECT_EQ(messages->requests[0].title, QStringLiteral("Error"));
+    EXPECT_TRUE(messages->requests[0].text.startsWith(
+        QStringLiteral("Se ha producido un error al configurar la nueva lista.") + CR + CR));
+    EXPECT_TRUE(messages->requests[0].text.contains(QStringLiteral("disco lleno")));
+}
+
+TEST_F(ReadySession, ARowWithoutNationalCodeCreatesNoList) {
+    pharmacy.exec(QStringLiteral("update ") + session->workTable() +
+                  QStringLiteral(" set CodNal = '' where Cod = '3'"));
+    session->OpenDeclarationQuery();
+    EXPECT_FALSE(ArticleLists::CreateArticleList(QStringLiteral("sin código"), session->query()));
+    EXPECT_EQ(pharmacy.scalar(QStringLiteral("select count(*) from ListaArticu")).toInt(), 0);
+    ASSERT_EQ(messages->requests.size(), 1u);
+    EXPECT_TRUE(messages->requests[0].text.contains(QStringLiteral("ZACTRAN")));
+}
+
+TEST_F(ReadySession, TheNameDialogProposesTheYearAndDateAndCancelCreatesNothing) {
+    messages->queueInputAnswer(std::nullopt);
+    EXPECT_FALSE(session->BtListaClick());
+    ASSERT_EQ(messages->requests.size(), 1u);
+    EXPECT_EQ(messages->requests[0].caption, QStringLiteral("Generación de Lista de Artículos"));
+    EXPECT_EQ(messages->requests[0].prompt, QStringLiteral("Nombre de la Lista a generar:"));
+    EXPECT_EQ(messages->requests[0].inputText,
+              QStringLiteral("***Antibióticos Veterinarios 2025 - ") +
+                  QDate::currentDate().toString(QStringLiteral("dd/MM/yy")));
+    EXPECT_EQ(pharmacy.scalar(QStringLiteral("select count(*) from ListaArticu")).toInt(), 0);
+    EXPECT_TRUE(session->BtListaClick());
+    EXPECT_EQ(pharmacy.scalar(QStringLiteral("select count(*) from ListaArticu")).toInt(), 1);
 }
