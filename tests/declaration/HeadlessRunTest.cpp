@@ -137,3 +137,26 @@ TEST_F(Headless, TheStandardListNextToTheProgramWinsOverTheGivenLists) {
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("9;2024;S;9 ESP;CLAMOXYL 250;ESTANDAR;")))
         << lines[1].toStdString();
 }
+
+TEST_F(Headless, FilterOptionsTickTheBoxesAndTheShownRowsBecomeAnArticleList) {
+    const ProgramRun run =
+        runProgram({QStringLiteral("--headless"), QStringLiteral("--list"), listFile,
+                    QStringLiteral("--en-almacen"), QStringLiteral("--crear-lista"),
+                    QStringLiteral("Antibióticos 2025"), QStringLiteral("--csv"), csv});
+    EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    const QStringList lines = readText(csv).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 3) << readText(csv).toStdString();
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("1;2025;"))) << lines[1].toStdString();
+    EXPECT_TRUE(run.errors.contains(
+        QStringLiteral("Información: Se ha creado una nueva lista llamada \"Antibióticos 2025\"")))
+        << run.errors.toStdString();
+    EXPECT_EQ(pharmacy
+                  .scalar(QStringLiteral(
+                      "select NumElem from ListaArticu where Descripcion = 'Antibióticos 2025'"))
+                  .toInt(),
+              1);
+    EXPECT_EQ(
+        pharmacy.scalar(QStringLiteral("select XItem_IdArticu from ItemListaArticu")).toString(),
+        QStringLiteral("578001"));
+    EXPECT_TRUE(pharmacy.workObjectNames().isEmpty());
+}
