@@ -11,6 +11,7 @@
 #include "framework/forms/HeadlessResponder.h"
 #include "framework/forms/MessageHelpers.h"
 #include "framework/forms/MessageResponder.h"
+#include "framework/forms/ScriptProgressBridge.h"
 #include "framework/util/GlobalSettings.h"
 
 namespace quorvial {
@@ -21,6 +22,7 @@ namespace {
 
 void startFramework(bool headless) {
     fw::util::ForceNumberAndDateSeparators();
+    fw::forms::InstallScriptProgress();
     fw::db::SetWarningPresenter(
         [](const QString& title, const QString& text) { fw::forms::ShowWarning(title, text); });
     if (headless)

@@ -3,6 +3,7 @@
 #include "framework/db/Connections.h"
 #include "framework/db/DatabaseSession.h"
 #include "framework/db/GlobalDataBase.h"
+#include "framework/db/ScriptProgress.h"
 #include "framework/util/Errors.h"
 #include "framework/util/TextHelpers.h"
 #include "framework/util/TraceChannel.h"
@@ -141,9 +142,37 @@ void TCQuery::ExecScript() {
         traced(sqlText());
         return;
     }
+    const ScriptProgressHandlers& progress = ScriptProgress();
+    auto call = [](const auto& handler, auto&&... arguments) {
+        if (handler)
+            handler(arguments...);
+    };
+    // Closes whatever progress window is open when the script ends, also on error.
+    struct EndProgress {
+        const ScriptProgressHandlers& progress;
+        ~EndProgress() {
+            if (progress.end)
+                progress.end();
+        }
+    } endProgress{progress};
+
+    int batches = 0;
+    QString title;
+    for (const QString& line : std::as_const(m_sql)) {
+        if (line == QStringLiteral("GO"))
+            ++batches;
+        if (line.startsWith(QStringLiteral("/*$T=")))
+            title = line.mid(5).chopped(std::min<qsizetype>(2, line.size() - 5));
+    }
+    if (batches > 0 && !title.isEmpty())
+        call(progress.start, title, batches);
+
     QStringList batch;
-    for (const QString& line : m_sql) {
+    for (const QString& line : std::as_const(m_sql)) {
+        if (line.startsWith(QStringLiteral("/*$M=")) && progress.active && progress.active())
+            call(progress.detail, line.mid(5).chopped(std::min<qsizetype>(2, line.size() - 5)));
         if (isBatchSeparator(line)) {
+            call(progress.step);
             if (!batch.isEmpty())
                 traced(batch.join(QChar(13)));
             batch.clear();
@@ -151,8 +180,10 @@ void TCQuery::ExecScript() {
             batch << line;
         }
     }
-    if (!batch.isEmpty())
+    if (!batch.isEmpty()) {
+        call(progress.step);
         traced(batch.join(QChar(13)));
+    }
 }
 
 }  // namespace fw::db

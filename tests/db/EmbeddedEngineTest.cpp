@@ -6,6 +6,7 @@
 
 #include "framework/db/Connections.h"
 #include "framework/db/DatabaseSession.h"
+#include "framework/db/ScriptProgress.h"
 #include "framework/db/SqlHelpers.h"
 #include "framework/util/DateHelpers.h"
 #include "framework/util/Errors.h"
@@ -175,4 +176,56 @@ TEST_F(EmbeddedEngine, StatementsOfOneShapeKeepTheirOwnValues) {
     ExecSQLText(QStringLiteral("drop table T"));
     ExecSQLText(QStringLiteral("create table T (a text, b text)"));
     EXPECT_EQ(column(QStringLiteral("select b from T where a = '2'")), QStringList());
+}
+
+TEST_F(EmbeddedEngine, TitledScriptsReportTheirBatchesAndAlwaysCloseTheProgress) {
+    QStringList events;
+    bool open = false;
+    SetScriptProgressHandlers({
+        [&](const QString& title, int batches) {
+            open = true;
+            events << QStringLiteral("start %1 %2").arg(title).arg(batches);
+        },
+        [&] { events << QStringLiteral("step"); },
+        [&](const QString& text) { events << QStringLiteral("detail ") + text; },
+        [&] {
+            open = false;
+            events << QStringLiteral("end");
+        },
+        [&] { return open; },
+    });
+    ExecSQLText(QStringLiteral("create table T (v text)"));
+    ExecSQLText(QStringList{QStringLiteral("/*$T=Actualizando tablas*/"),
+                            QStringLiteral("/*$M=Primera*/"),
+                            QStringLiteral("insert into T values ('a')"), QStringLiteral("GO"),
+                            QStringLiteral("/*$M=Segunda*/"),
+                            QStringLiteral("insert into T values ('b')"), QStringLiteral("GO")}
+                    .join(QChar(13)));
+    EXPECT_EQ(events, (QStringList{QStringLiteral("start Actualizando tablas 2"),
+                                   QStringLiteral("detail Primera"), QStringLiteral("step"),
+                                   QStringLiteral("detail Segunda"), QStringLiteral("step"),
+                                   QStringLiteral("end")}));
+    EXPECT_EQ(column(QStringLiteral("select v from T order by v")),
+              (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+
+    // Lower-case separators split batches but are not counted, so no window opens.
+    events.clear();
+    ExecSQLText(QStringList{QStringLiteral("/*$T=Otra*/"),
+                            QStringLiteral("insert into T values ('c')"), QStringLiteral("go"),
+                            QStringLiteral("insert into T values ('d')")}
+                    .join(QChar(13)));
+    EXPECT_EQ(events,
+              (QStringList{QStringLiteral("step"), QStringLiteral("step"), QStringLiteral("end")}));
+
+    // A failing batch still closes the window.
+    events.clear();
+    EXPECT_THROW(
+        ExecSQLText(QStringList{QStringLiteral("/*$T=Rota*/"),
+                                QStringLiteral("insert into T values ('e')"), QStringLiteral("GO"),
+                                QStringLiteral("insert into Nada values (1)"), QStringLiteral("GO")}
+                        .join(QChar(13))),
+        fw::DatabaseError);
+    EXPECT_EQ(events.last(), QStringLiteral("end"));
+    EXPECT_FALSE(open);
+    SetScriptProgressHandlers({});
 }
