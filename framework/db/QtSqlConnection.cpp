@@ -61,8 +61,17 @@ QString QtSqlConnection::odbcConnectionString(const ConnectionParameters& p) {
         return QLatin1Char('{') + QString(value).replace(QLatin1Char('}'), QStringLiteral("}}")) +
                QLatin1Char('}');
     };
-    return QStringLiteral("DRIVER={FreeTDS};SERVER=") + braced(p.serverName) +
-           QStringLiteral(";DATABASE=") + braced(p.databaseName) + QStringLiteral(";UID=") +
+    // "host,port" names a port as SQL Server clients write it; FreeTDS wants it apart.
+    QString server = p.serverName;
+    QString port;
+    if (const qsizetype comma = server.indexOf(QLatin1Char(',')); comma >= 0) {
+        port = server.mid(comma + 1).trimmed();
+        server = server.left(comma).trimmed();
+    }
+    QString text = QStringLiteral("DRIVER={FreeTDS};SERVER=") + braced(server);
+    if (!port.isEmpty())
+        text += QStringLiteral(";PORT=") + braced(port);
+    return text + QStringLiteral(";DATABASE=") + braced(p.databaseName) + QStringLiteral(";UID=") +
            braced(p.userName) + QStringLiteral(";PWD=") + braced(p.password) +
            QStringLiteral(";APP=") + braced(p.applicationName) + QStringLiteral(";WSID=") +
            braced(p.hostName) + QStringLiteral(";TDS_Version=7.4;ClientCharset=UTF-8");

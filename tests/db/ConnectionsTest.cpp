@@ -10,6 +10,7 @@
 #include "framework/db/DatabaseNotices.h"
 #include "framework/db/DatabaseSession.h"
 #include "framework/db/GlobalDataBase.h"
+#include "framework/db/QtSqlConnection.h"
 #include "framework/db/SettingsHelpers.h"
 #include "tests/support/PharmacyFixture.h"
 #include "tests/support/TestEnvironment.h"
@@ -170,4 +171,34 @@ TEST(Connections, NamedDatabasesNeedAKnownLogin) {
     GlobalDataBase().UserName = QStringLiteral("sa");
     GlobalDataBase().ServerName.clear();
     EXPECT_EQ(ConnectNamedDatabase(QStringLiteral("RERARAZ")), ConnectFailed);
+}
+
+TEST(Connections, TheServerDriverSpeaksTds74InUtf8WithTheApplicationName) {
+    ConnectionParameters parameters;
+    parameters.serverName = QStringLiteral("127.0.0.1,1");
+    parameters.databaseName = QStringLiteral("Korvella");
+    parameters.userName = QStringLiteral("sa");
+    parameters.password = QStringLiteral("cla;ve}");
+    parameters.applicationName = QStringLiteral("Korvella");
+    parameters.hostName = QStringLiteral("MOSTRADOR1");
+    EXPECT_EQ(
+        QtSqlConnection::odbcConnectionString(parameters),
+        QStringLiteral(
+            "DRIVER={FreeTDS};SERVER={127.0.0.1};PORT={1};DATABASE={Korvella};UID={sa};"
+            "PWD={cla;ve}}};APP={Korvella};WSID={MOSTRADOR1};TDS_Version=7.4;ClientCharset=UTF-8"));
+}
+
+TEST(Connections, AnUnreachableServerFailsWithOneWarning) {
+    AliasStore store;
+    store.put(Alias{QStringLiteral("RERARAZ"),
+                    {QStringLiteral("TYPE=MSSQL"), QStringLiteral("SERVER NAME=127.0.0.1,1"),
+                     QStringLiteral("DATABASE NAME=Korvella")}});
+    ASSERT_TRUE(store.save());
+    DatabaseSession::instance().reloadAliases();
+    Warnings warnings;
+    EXPECT_EQ(ConnectAlias(QStringLiteral("RERARAZ"), QStringLiteral("sa"), QString(), false),
+              ConnectFailed);
+    ASSERT_EQ(warnings.titles.size(), 1);
+    EXPECT_FALSE(warnings.texts[0].isEmpty());
+    EXPECT_EQ(DatabaseSession::instance().findDatabase(QStringLiteral("RERARAZ")), nullptr);
 }
