@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariantMap>
 #include <memory>
 
 #include "framework/db/Dataset.h"
@@ -19,9 +20,10 @@ public:
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
 
-    // One statement (no "GO" batches; the query component splits those).
-    virtual void execute(const QString& sql) = 0;
-    virtual Dataset select(const QString& sql) = 0;
+    // One statement (no "GO" batches; the query component splits those). Parameters written
+    // as a colon and a name take their values from the map.
+    virtual void execute(const QString& sql, const QVariantMap& parameters = {}) = 0;
+    virtual Dataset select(const QString& sql, const QVariantMap& parameters = {}) = 0;
 
     virtual void beginTransaction() = 0;
     virtual void commit() = 0;

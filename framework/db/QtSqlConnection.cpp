@@ -159,17 +159,17 @@ void QtSqlConnection::ensureFileStillPresent() const {
                 .arg(m_parameters.databaseName));
 }
 
-QSqlQuery& QtSqlConnection::run(const QString& sql) {
+QSqlQuery& QtSqlConnection::run(const QString& sql, const QVariantMap& parameters) {
     if (!isOpen())
         throw DatabaseError(QStringLiteral("La conexión con la base de datos no está abierta."));
     ensureFileStillPresent();
-    if (m_embedded) {
+    if (m_embedded && parameters.isEmpty()) {
         if (const std::optional<StatementShape> shape = StatementShape::of(sql)) {
             std::shared_ptr<QSqlQuery>& statement = m_statements[shape->text];
             if (!statement) {
                 if (m_statements.size() > kMaxCachedStatements) {
                     m_statements.clear();
-                    return run(sql);
+                    return run(sql, parameters);
                 }
                 statement = std::make_shared<QSqlQuery>(database());
                 statement->setForwardOnly(true);
@@ -191,18 +191,27 @@ QSqlQuery& QtSqlConnection::run(const QString& sql) {
     }
     m_plain = std::make_unique<QSqlQuery>(database());
     m_plain->setForwardOnly(true);
-    if (!m_plain->exec(sql))
+    if (parameters.isEmpty()) {
+        if (!m_plain->exec(sql))
+            raise(m_plain->lastError());
+        return *m_plain;
+    }
+    if (!m_plain->prepare(sql))
+        raise(m_plain->lastError());
+    for (auto it = parameters.cbegin(); it != parameters.cend(); ++it)
+        m_plain->bindValue(QLatin1Char(':') + it.key(), it.value());
+    if (!m_plain->exec())
         raise(m_plain->lastError());
     return *m_plain;
 }
 
-void QtSqlConnection::execute(const QString& sql) {
-    run(sql).finish();
+void QtSqlConnection::execute(const QString& sql, const QVariantMap& parameters) {
+    run(sql, parameters).finish();
     m_plain.reset();
 }
 
-Dataset QtSqlConnection::select(const QString& sql) {
-    QSqlQuery& query = run(sql);
+Dataset QtSqlConnection::select(const QString& sql, const QVariantMap& parameters) {
+    QSqlQuery& query = run(sql, parameters);
     // Statements are reset when the rows are read, so none keeps a table locked.
     struct Finish {
         QSqlQuery& query;

@@ -20,8 +20,8 @@ public:
     void open() override;
     void close() override;
     bool isOpen() const override;
-    void execute(const QString& sql) override;
-    Dataset select(const QString& sql) override;
+    void execute(const QString& sql, const QVariantMap& parameters = {}) override;
+    Dataset select(const QString& sql, const QVariantMap& parameters = {}) override;
     void beginTransaction() override;
     void commit() override;
     void rollback() override;
@@ -38,7 +38,7 @@ private:
     void ensureFileStillPresent() const;
     // Runs a statement; on the embedded engine through a compiled statement kept for its shape.
     // The answer is valid until the next statement.
-    QSqlQuery& run(const QString& sql);
+    QSqlQuery& run(const QString& sql, const QVariantMap& parameters);
 
     static constexpr qsizetype kMaxCachedStatements = 64;
 

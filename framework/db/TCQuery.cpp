@@ -24,6 +24,33 @@ void TCQuery::setSQL(const QStringList& lines) {
     if (m_originalSql.isEmpty())
         m_originalSql = lines;
     m_sql = lines;
+    QVariantMap params;
+    for (const QString& name : parameterNames(lines))
+        params[name] = m_params.value(name);
+    m_params = params;
+}
+
+QStringList TCQuery::parameterNames(const QStringList& lines) {
+    QStringList names;
+    const QString text = lines.join(QChar(13));
+    bool inLiteral = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\''))
+            inLiteral = !inLiteral;
+        if (inLiteral || c != QLatin1Char(':') || i + 1 >= text.size())
+            continue;
+        if (!text[i + 1].isLetter() && text[i + 1] != QLatin1Char('_'))
+            continue;
+        qsizetype end = i + 1;
+        while (end < text.size() && (text[end].isLetterOrNumber() || text[end] == QLatin1Char('_')))
+            ++end;
+        const QString name = text.mid(i + 1, end - i - 1);
+        if (!names.contains(name, Qt::CaseInsensitive))
+            names << name;
+        i = end - 1;
+    }
+    return names;
 }
 
 void TCQuery::setSQL(const QString& text) {
@@ -54,7 +81,7 @@ void TCQuery::open() {
     close();
     fw::util::TraceText(QStringLiteral("Query.Open_BEGIN: ") + traceName());
     fw::util::TraceText(sqlText());
-    m_dataset = database().connection().select(sqlText());
+    m_dataset = database().connection().select(sqlText(), m_params);
     m_active = true;
     restoreDisplayFormats();
     fw::util::TraceText(QStringLiteral("Query.Open_END: ") + traceName());
@@ -127,12 +154,17 @@ void TCQuery::SetFilterText(const QString& filter) {
 }
 
 void TCQuery::execute(const QString& sql) const {
-    database().connection().execute(sql);
+    database().connection().execute(sql, m_params);
 }
 
 void TCQuery::traced(const QString& sql) const {
     fw::util::TraceText(QStringLiteral("ExecScript_BEGIN"));
-    fw::util::TraceText(sql);
+    if (fw::util::TraceText(sql) && !m_params.isEmpty()) {
+        fw::util::TraceText(QStringLiteral("Parámetros query anterior..."));
+        for (auto it = m_params.cbegin(); it != m_params.cend(); ++it)
+            fw::util::TraceText(QStringLiteral("Parámetro ") + it.key() + QStringLiteral(" = ") +
+                                it.value().toString());
+    }
     execute(sql);
     fw::util::TraceText(QStringLiteral("ExecScript_END"));
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 #include <array>
 
 #include "framework/db/Dataset.h"
@@ -46,6 +47,12 @@ public:
     // stops the script; the batches before it stay executed.
     void ExecScript();
 
+    // Parameters are written in the text as a colon and a name; each name found gets an entry,
+    // which keeps its value while the name stays in the text.
+    const QVariantMap& Params() const { return m_params; }
+    void setParam(const QString& name, const QVariant& value) { m_params[name] = value; }
+    static QStringList parameterNames(const QStringList& lines);
+
     // The clause model of the text.
     void ParseClauses();
     // Writes the text back from the clauses; raises while a "/*PARSEOFF*/" is not closed.
@@ -75,6 +82,7 @@ private:
     QString m_objectName;
     QString m_moduleName;
     SqlClauses m_clauses;
+    QVariantMap m_params;
     std::array<QString, kKeptFormats> m_savedFormats;
 };
 

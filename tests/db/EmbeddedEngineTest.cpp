@@ -229,3 +229,23 @@ TEST_F(EmbeddedEngine, TitledScriptsReportTheirBatchesAndAlwaysCloseTheProgress)
     EXPECT_FALSE(open);
     SetScriptProgressHandlers({});
 }
+
+TEST_F(EmbeddedEngine, ParametersAreFoundInTheTextAndBoundByName) {
+    EXPECT_EQ(TCQuery::parameterNames(
+                  {QStringLiteral("select * from T where a = :code and b = ':not' and c = :Code"),
+                   QStringLiteral("and d = :other_1")}),
+              (QStringList{QStringLiteral("code"), QStringLiteral("other_1")}));
+    ExecSQLText(QStringLiteral("create table T (a text, b text)"));
+    ExecSQLText(QStringLiteral("insert into T values ('1', 'uno')"));
+    ExecSQLText(QStringLiteral("insert into T values ('2', 'dos')"));
+    TCQuery query;
+    query.setSQL(QStringLiteral("select b from T where a = :code"));
+    ASSERT_TRUE(query.Params().contains(QStringLiteral("code")));
+    query.setParam(QStringLiteral("code"), QStringLiteral("2"));
+    query.open();
+    ASSERT_EQ(query.dataset().recordCount(), 1);
+    EXPECT_EQ(query.dataset().value(0).toString(), QStringLiteral("dos"));
+    query.setSQL(QStringLiteral("delete from T where a = :code"));
+    query.ExecScript();
+    EXPECT_EQ(column(QStringLiteral("select a from T")), QStringList{QStringLiteral("1")});
+}

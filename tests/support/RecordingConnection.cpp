@@ -10,11 +10,11 @@ void RecordingConnection::check(const QString& sql) {
         throw fw::DatabaseError(QStringLiteral("Error simulado del servidor"));
 }
 
-void RecordingConnection::execute(const QString& sql) {
+void RecordingConnection::execute(const QString& sql, const QVariantMap&) {
     check(sql);
 }
 
-fw::db::Dataset RecordingConnection::select(const QString& sql) {
+fw::db::Dataset RecordingConnection::select(const QString& sql, const QVariantMap&) {
     check(sql);
     if (results.empty())
         return column(QStringLiteral("x"), {});

@@ -21,8 +21,8 @@ public:
     void open() override { m_open = true; }
     void close() override { m_open = false; }
     bool isOpen() const override { return m_open; }
-    void execute(const QString& sql) override;
-    fw::db::Dataset select(const QString& sql) override;
+    void execute(const QString& sql, const QVariantMap& parameters = {}) override;
+    fw::db::Dataset select(const QString& sql, const QVariantMap& parameters = {}) override;
     void beginTransaction() override;
     void commit() override;
     void rollback() override;
