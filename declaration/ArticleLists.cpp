@@ -37,7 +37,7 @@ void rollbackQuietly() {
     }
 }
 
-// Puts the query back on its row however the loop ends.
+// Puts the query back on its row however the loop ends, before its views hear again.
 struct RowKeeper {
     Dataset& data;
     Dataset::Bookmark row;
@@ -108,6 +108,7 @@ bool ArticleLists::CreateArticleList(const QString& name, TCQuery& query) {
                 QStringLiteral(", 0, 0 )"));
             ProgressStep();
             {
+                ControlsDisabled quiet(data);
                 RowKeeper keeper{data, data.bookmark()};
                 const int codeField = data.fieldIndex(QStringLiteral("CodNal"));
                 for (data.first(); !data.eof(); data.next()) {

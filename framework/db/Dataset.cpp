@@ -68,8 +68,19 @@ Field* Dataset::findField(const QString& name) {
 bool Dataset::moveTo(qsizetype row) {
     if (row < 0 || row >= recordCount())
         return false;
-    m_current = row;
+    setCurrent(row);
     return true;
+}
+
+void Dataset::setCurrent(qsizetype row) {
+    m_current = row;
+    if (m_listener && m_controlsDisabled == 0)
+        m_listener(m_current);
+}
+
+void Dataset::enableControls() {
+    if (m_controlsDisabled > 0 && --m_controlsDisabled == 0 && m_listener)
+        m_listener(m_current);
 }
 
 QVariant Dataset::value(int field) const {

@@ -4,6 +4,7 @@
 #include <QMetaType>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <vector>
 
 namespace fw::db {
@@ -44,16 +45,16 @@ public:
     qsizetype recordCount() const { return qsizetype(m_rows.size()); }
     bool isEmpty() const { return m_rows.empty(); }
 
-    void first() { m_current = 0; }
+    void first() { setCurrent(0); }
     void next() {
         if (m_current < recordCount())
-            ++m_current;
+            setCurrent(m_current + 1);
     }
     void prior() {
         if (m_current > 0)
-            --m_current;
+            setCurrent(m_current - 1);
     }
-    void last() { m_current = m_rows.empty() ? 0 : recordCount() - 1; }
+    void last() { setCurrent(m_rows.empty() ? 0 : recordCount() - 1); }
     bool eof() const { return m_current >= recordCount(); }
     qsizetype recNo() const { return m_current; }
     bool moveTo(qsizetype row);
@@ -67,10 +68,37 @@ public:
     QVariant valueAt(qsizetype row, int field) const;
     const Row& row(qsizetype index) const { return m_rows[size_t(index)]; }
 
+    // Views that follow the current record hear of every move, unless controls are disabled:
+    // a scan over all records then tells them only where it ended.
+    void setCursorListener(std::function<void(qsizetype row)> listener) {
+        m_listener = std::move(listener);
+    }
+    void disableControls() { ++m_controlsDisabled; }
+    void enableControls();
+    bool controlsDisabled() const { return m_controlsDisabled > 0; }
+
 private:
+    void setCurrent(qsizetype row);
+
     QList<Field> m_fields;
     std::vector<Row> m_rows;
     qsizetype m_current = 0;
+    int m_controlsDisabled = 0;
+    std::function<void(qsizetype)> m_listener;
+};
+
+// Disables a dataset's controls for as long as it lives.
+class ControlsDisabled {
+public:
+    explicit ControlsDisabled(Dataset& dataset) : m_dataset(dataset) {
+        m_dataset.disableControls();
+    }
+    ~ControlsDisabled() { m_dataset.enableControls(); }
+    ControlsDisabled(const ControlsDisabled&) = delete;
+    ControlsDisabled& operator=(const ControlsDisabled&) = delete;
+
+private:
+    Dataset& m_dataset;
 };
 
 }  // namespace fw::db

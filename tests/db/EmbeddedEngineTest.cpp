@@ -249,3 +249,20 @@ TEST_F(EmbeddedEngine, ParametersAreFoundInTheTextAndBoundByName) {
     query.ExecScript();
     EXPECT_EQ(column(QStringLiteral("select a from T")), QStringList{QStringLiteral("1")});
 }
+
+TEST(Dataset, AScanWithControlsDisabledTellsItsViewsOnlyWhereItEnded) {
+    Field field;
+    field.name = QStringLiteral("v");
+    std::vector<Dataset::Row> rows{{1}, {2}, {3}};
+    Dataset data({field}, rows);
+    QList<qsizetype> heard;
+    data.setCursorListener([&](qsizetype row) { heard << row; });
+    data.moveTo(1);
+    {
+        ControlsDisabled quiet(data);
+        for (data.first(); !data.eof(); data.next()) {
+        }
+        data.moveTo(1);
+    }
+    EXPECT_EQ(heard, (QList<qsizetype>{1, 1}));
+}
