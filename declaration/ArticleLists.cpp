@@ -21,14 +21,6 @@ namespace {
 
 const QChar CR = QChar(13);
 
-const SqlDialect& dialect() {
-    Database* database = SessionDatabase(GlobalDataBase().MainAlias);
-    if (!database)
-        throw fw::DatabaseError(QStringLiteral("No hay conexión con la base de datos \"%1\".")
-                                    .arg(GlobalDataBase().MainAlias));
-    return database->dialect();
-}
-
 void rollbackQuietly() {
     try {
         RollbackMainTransaction();
@@ -63,9 +55,9 @@ void ArticleLists::DeleteArticleList(const QString& name) {
         }
         if (number > 0) {
             const QString id = QString::number(number);
-            ExecSQLText(dialect().deleteFrom(QStringLiteral("ItemListaArticu")) + CR +
+            ExecSQLText(MainDialect().deleteFrom(QStringLiteral("ItemListaArticu")) + CR +
                         QStringLiteral("Where XItem_IdLista = ") + id);
-            ExecSQLText(dialect().deleteFrom(QStringLiteral("ListaArticu")) + CR +
+            ExecSQLText(MainDialect().deleteFrom(QStringLiteral("ListaArticu")) + CR +
                         QStringLiteral("Where IdLista = ") + id);
             ExecSQLText(
                 QStringLiteral(
@@ -104,7 +96,7 @@ bool ArticleLists::CreateArticleList(const QString& name, TCQuery& query) {
                 QStringLiteral(
                     "Insert into ListaArticu( IdLista, Descripcion, Fecha, NumElem, Tipo )") +
                 CR + QStringLiteral("Values( ") + id + QStringLiteral(", ") + QuotedSQL(name) +
-                QStringLiteral(", ") + dialect().dateTimeLiteral(QDateTime::currentDateTime()) +
+                QStringLiteral(", ") + MainDialect().dateTimeLiteral(QDateTime::currentDateTime()) +
                 QStringLiteral(", 0, 0 )"));
             ProgressStep();
             {

@@ -33,14 +33,6 @@ struct SplashGuard {
     ~SplashGuard() { ShowSplash(QString()); }
 };
 
-DeclarationStatements statements() {
-    Database* database = DatabaseSession::instance().findDatabase(kMainAlias);
-    if (!database)
-        throw fw::DatabaseError(
-            QStringLiteral("No hay conexión con la base de datos \"%1\".").arg(kMainAlias));
-    return DeclarationStatements(database->dialect());
-}
-
 }  // namespace
 
 const QString DeclarationSession::kDefaultListFileName =
@@ -181,7 +173,7 @@ void DeclarationSession::DropWorkObjects() {
     SplashGuard splash;
     ShowSplash(QStringLiteral("Finalizando procesos"));
     try {
-        const DeclarationStatements sql = statements();
+        const DeclarationStatements sql(MainDialect());
         ExecSQLText(sql.dropView(m_workView));
         ExecSQLText(sql.dropTable(m_workTable));
     } catch (const fw::Error&) {
@@ -190,7 +182,7 @@ void DeclarationSession::DropWorkObjects() {
 }
 
 void DeclarationSession::CreateDeclarationView() {
-    const DeclarationStatements sql = statements();
+    const DeclarationStatements sql(MainDialect());
     ExecSQLText(sql.dropView(m_workView));
     ExecSQLText(sql.createDeclarationView(m_workView, m_workTable, m_importer.year()));
 }

@@ -26,14 +26,6 @@ const QChar CR = QChar(13);
 const QString kYearMarker = QStringLiteral("$ANYO=");
 const QString kTitleMarker = QStringLiteral("$TITCOL=");
 
-DeclarationStatements statements() {
-    Database* database = SessionDatabase(GlobalDataBase().MainAlias);
-    if (!database)
-        throw fw::DatabaseError(QStringLiteral("No hay conexión con la base de datos \"%1\".")
-                                    .arg(GlobalDataBase().MainAlias));
-    return DeclarationStatements(database->dialect());
-}
-
 // The first word of the official name: up to, not including, its first blank.
 QString firstWord(const QString& name) {
     const qsizetype blank = name.indexOf(QLatin1Char(' '));
@@ -54,7 +46,7 @@ void ListImporter::CreateWorkTable() {
     try {
         if (SQLObjectExists(m_workTable))
             ExecSQLText(QStringLiteral("drop table ") + m_workTable);
-        ExecSQLText(statements().createWorkTable(m_workTable));
+        ExecSQLText(DeclarationStatements(MainDialect()).createWorkTable(m_workTable));
     } catch (const fw::Error& error) {
         ShowError(QStringLiteral("Se ha producido un erro al crear la tabla temporal:") + CR + CR +
                   error.message());
@@ -144,7 +136,7 @@ void ListImporter::importDataLine(const QString& line) {
         values[size_t(column)] = pieces[position];
     }
 
-    const DeclarationStatements sql = statements();
+    const DeclarationStatements sql(MainDialect());
     const QString& nationalCode = values[6];
     const QString& name = values[4];
     QString description;

@@ -10,7 +10,14 @@ namespace fw::db {
 
 namespace {
 
-const SqlDialect& dialectOf(const QString& databaseName) {
+Database* mainDatabaseForTransactions() {
+    const QString& main = GlobalDataBase().MainAlias;
+    return IsSQLDatabase(main) ? DatabaseSession::instance().findDatabase(main) : nullptr;
+}
+
+}  // namespace
+
+const SqlDialect& DialectOf(const QString& databaseName) {
     Database* database = SessionDatabase(databaseName);
     if (!database)
         throw DatabaseError(
@@ -18,12 +25,9 @@ const SqlDialect& dialectOf(const QString& databaseName) {
     return database->dialect();
 }
 
-Database* mainDatabaseForTransactions() {
-    const QString& main = GlobalDataBase().MainAlias;
-    return IsSQLDatabase(main) ? DatabaseSession::instance().findDatabase(main) : nullptr;
+const SqlDialect& MainDialect() {
+    return DialectOf(GlobalDataBase().MainAlias);
 }
-
-}  // namespace
 
 Database* SessionDatabase(const QString& databaseName) {
     DatabaseSession& session = DatabaseSession::instance();
@@ -64,12 +68,12 @@ void RefreshKeepingPosition(TCQuery& query) {
 
 bool SQLObjectExists(const QString& name) {
     const QString& main = GlobalDataBase().MainAlias;
-    const auto query = OpenSQLOn(main, dialectOf(main).objectExistsQuery(name));
+    const auto query = OpenSQLOn(main, DialectOf(main).objectExistsQuery(name));
     return !query->dataset().isEmpty();
 }
 
 void CheckLoginLanguage(const QString& databaseName) {
-    const SqlDialect& dialect = dialectOf(databaseName);
+    const SqlDialect& dialect = DialectOf(databaseName);
     QString login = GlobalDataBase().UserName;
     if (login.isEmpty())
         login = QStringLiteral("sa");
@@ -99,7 +103,7 @@ void CheckLoginLanguage(const QString& databaseName) {
 }
 
 void ConfigureSession(const QString& databaseName) {
-    const SqlDialect& dialect = dialectOf(databaseName);
+    const SqlDialect& dialect = DialectOf(databaseName);
     if (const QString isolation = dialect.isolationStatement(); !isolation.isEmpty())
         ExecSQLOn(databaseName, isolation);
     CheckLoginLanguage(databaseName);

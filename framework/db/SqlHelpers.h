@@ -8,6 +8,7 @@
 namespace fw::db {
 
 class Database;
+class SqlDialect;
 
 // Runs a text on the main alias (or the named database), batch by batch at "GO" lines.
 void ExecSQLText(const QString& sql);
@@ -30,5 +31,8 @@ void RollbackMainTransaction();
 
 // The open connection of that name, connecting it on demand; nullptr when it cannot be had.
 Database* SessionDatabase(const QString& databaseName);
+// The dialect of that connection, or of the main alias; raises when there is no connection.
+const SqlDialect& DialectOf(const QString& databaseName);
+const SqlDialect& MainDialect();
 
 }  // namespace fw::db
