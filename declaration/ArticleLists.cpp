@@ -2,8 +2,6 @@
 
 #include <QDateTime>
 
-#include "framework/db/DatabaseSession.h"
-#include "framework/db/GlobalDataBase.h"
 #include "framework/db/SqlHelpers.h"
 #include "framework/db/TCQuery.h"
 #include "framework/forms/MessageHelpers.h"

@@ -6,8 +6,6 @@
 #include "declaration/DeclarationColumns.h"
 #include "declaration/DeclarationStatements.h"
 #include "declaration/ListFileReader.h"
-#include "framework/db/DatabaseSession.h"
-#include "framework/db/GlobalDataBase.h"
 #include "framework/db/SqlHelpers.h"
 #include "framework/forms/MessageHelpers.h"
 #include "framework/forms/ProgressHelpers.h"
