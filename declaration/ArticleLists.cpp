@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 
+#include "framework/db/SqlDialect.h"
 #include "framework/db/SqlHelpers.h"
 #include "framework/db/TCQuery.h"
 #include "framework/forms/MessageHelpers.h"
