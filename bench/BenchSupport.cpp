@@ -46,6 +46,14 @@ QString demoFolder(const QString& name, const QStringList& toolArguments) {
     return folder;
 }
 
+QString largeDemoFolder() {
+    return demoFolder(QStringLiteral("view-2m"),
+                      {QStringLiteral("--sale-lines-per-year"), QStringLiteral("666667"),
+                       QStringLiteral("--receipt-lines-per-year"), QStringLiteral("166667"),
+                       QStringLiteral("--years"), QStringLiteral("3"),
+                       QStringLiteral("--list-lines"), QStringLiteral("3000")});
+}
+
 QString listFileIn(const QString& folder) {
     return QDir(folder).filePath(QStringLiteral("Listado_Antibioticos_Veterinarios_ESVAC.csv"));
 }

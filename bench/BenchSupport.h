@@ -12,6 +12,8 @@ QString cacheFolder();
 // Answers the folder.
 QString demoFolder(const QString& name, const QStringList& toolArguments);
 QString listFileIn(const QString& folder);
+// 2,000,000 sale lines and 500,000 receipt lines over three years, a list of 3,000 lines.
+QString largeDemoFolder();
 
 struct ChildRun {
     double seconds = 0;  // as the child measured and printed it

@@ -44,12 +44,7 @@ double total(const fw::db::Dataset& data, const char* field) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QString folder =
-        bench::demoFolder(QStringLiteral("view-2m"),
-                          {QStringLiteral("--sale-lines-per-year"), QStringLiteral("666667"),
-                           QStringLiteral("--receipt-lines-per-year"), QStringLiteral("166667"),
-                           QStringLiteral("--years"), QStringLiteral("3"),
-                           QStringLiteral("--list-lines"), QStringLiteral("3000")});
+    const QString folder = bench::largeDemoFolder();
     bench::connectDemo(folder);
 
     DeclarationSession session(1);
